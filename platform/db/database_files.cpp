@@ -1,0 +1,190 @@
+// The file functions of a drawing database: reading and writing DXF files.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <utility>
+#include <string>
+#include <vector>
+
+#include "db/database_state.h"
+#include "db/dbdatabase.h"
+#include "dxf/dxf_encoding.h"
+#include "dxf/dxf_error.h"
+#include "dxf/dxf_messages.h"
+#include "dxf/dxf_reader.h"
+#include "dxf/dxf_writer.h"
+
+namespace {
+
+// File names come as wide strings with "\" or "/" separators; the file system takes UTF-8 and "/".
+std::string fileSystemPath(const ACHAR* fileName) {
+  std::string path = dxf::toUtf8(fileName ? std::wstring(fileName) : std::wstring());
+  for (char& c : path) {
+    if (c == '\\') c = '/';
+  }
+  return path;
+}
+
+bool fileExists(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return false;
+  std::fclose(file);
+  return true;
+}
+
+bool endsWithNoCase(const std::string& text, const char* suffix) {
+  size_t length = std::strlen(suffix);
+  if (text.size() < length) return false;
+  for (size_t i = 0; i < length; ++i) {
+    char a = text[text.size() - length + i];
+    if (a >= 'A' && a <= 'Z') a = static_cast<char>(a - 'A' + 'a');
+    if (a != suffix[i]) return false;
+  }
+  return true;
+}
+
+// The whole file in memory: the reader keeps views into it.
+Acad::ErrorStatus readWholeFile(const std::string& path, std::string& text, std::string& reason) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) {
+    bool missing = errno == ENOENT;
+    reason = missing ? dxf::msg::fileNotFound() : dxf::msg::fileUnreadable(std::strerror(errno));
+    return missing ? Acad::eFileNotFound : Acad::eFileAccessErr;
+  }
+  text.clear();
+  // One allocation of the file's size, then one read; a file that grows meanwhile is read on.
+  if (std::fseek(file, 0, SEEK_END) == 0) {
+    long size = std::ftell(file);
+    if (size > 0) text.resize(static_cast<size_t>(size));
+    std::rewind(file);
+  }
+  size_t count = text.empty() ? 0 : std::fread(text.data(), 1, text.size(), file);
+  text.resize(count);
+  char buffer[1 << 16];
+  while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, count);
+  bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) {
+    reason = dxf::msg::fileUnreadable(std::strerror(EIO));
+    return Acad::eFileAccessErr;
+  }
+  return Acad::eOk;
+}
+
+void writeLog(const ACHAR* logFileName, const std::vector<std::string>& lines) {
+  if (logFileName == nullptr || *logFileName == 0) return;
+  std::FILE* log = std::fopen(fileSystemPath(logFileName).c_str(), "w");
+  if (log == nullptr) return;
+  for (const std::string& line : lines) std::fprintf(log, "%s\n", line.c_str());
+  std::fclose(log);
+}
+
+// Exchanges the contents of two databases. The slots do not move (ids stay valid); they only learn
+// their new database.
+void swapDatabaseContents(AcDbDatabase* first, AcDbDatabase* second) {
+  std::swap(first->state(), second->state());
+  for (AcDbDatabase* database : {first, second}) {
+    DatabaseState& state = database->state();
+    state.owner = database;
+    for (AcDbStub& stub : state.stubs) stub.database = database;
+  }
+}
+
+// Reads into a database of its own, then takes its contents: a file that cannot be read leaves
+// this database as it was.
+Acad::ErrorStatus readDrawingFile(AcDbDatabase* target, const std::string& path,
+                                         const ACHAR* logFileName) {
+  DatabaseState& state = target->state();
+  state.readReport.warnings.clear();
+  state.lastError.clear();
+  std::string text, reason;
+  Acad::ErrorStatus es = readWholeFile(path, text, reason);
+  if (es != Acad::eOk) {
+    state.lastError = dxf::msg::cannotRead(path, reason);
+    state.readReport.warnings = {reason};
+    writeLog(logFileName, state.readReport.warnings);
+    return es;
+  }
+  auto read = std::make_unique<AcDbDatabase>(false, true);
+  std::vector<std::string> warnings;
+  try {
+    dxf::readDrawing(read.get(), text, warnings);
+  } catch (const dxf::DxfReadError& error) {
+    std::string detail = error.line() > 0 ? dxf::msg::atLine(error.line(), error.detail()) : error.detail();
+    state.lastError = dxf::msg::cannotRead(path, detail);
+    state.readReport.warnings = {detail};
+    writeLog(logFileName, state.readReport.warnings);
+    return error.status();
+  }
+  swapDatabaseContents(target, read.get());
+  DatabaseState& filled = target->state();
+  filled.fileName = dxf::toWide(path);
+  filled.readReport.warnings = std::move(warnings);
+  filled.lastError.clear();
+  writeLog(logFileName, filled.readReport.warnings);
+  return Acad::eOk;
+}
+
+}  // namespace
+
+Acad::ErrorStatus AcDbDatabase::readDwgFile(const ACHAR* fileName) {
+  std::string path = fileSystemPath(fileName);
+  // A drawing named ".dwg" is looked for as DXF beside it when no such file exists.
+  if (endsWithNoCase(path, ".dwg") && !fileExists(path)) {
+    std::string dxfPath = path.substr(0, path.size() - 4) + ".dxf";
+    if (fileExists(dxfPath)) path = dxfPath;
+  }
+  return readDrawingFile(this, path, nullptr);
+}
+
+Acad::ErrorStatus AcDbDatabase::dxfIn(const ACHAR* fileName, const ACHAR* logFileName) {
+  return readDrawingFile(this, fileSystemPath(fileName), logFileName);
+}
+
+namespace {
+
+// Writes beside the target and renames into place, so that a failure never leaves a half-written
+// file where a good one was.
+Acad::ErrorStatus writeDrawingFile(AcDbDatabase* database, const std::string& path, int precision) {
+  DatabaseState& state = database->state();
+  std::string temporary = path + ".tmp";
+  std::FILE* file = std::fopen(temporary.c_str(), "wb");
+  if (file == nullptr) {
+    state.lastError = dxf::msg::cannotWrite(path, dxf::msg::cannotCreate(temporary, std::strerror(errno)));
+    return Acad::eFileAccessErr;
+  }
+  std::string reason;
+  bool written = dxf::writeDrawing(database, file, precision, reason);
+  if (std::fclose(file) != 0 && written) {
+    written = false;
+    reason = std::strerror(errno);
+  }
+  if (!written) {
+    std::remove(temporary.c_str());
+    state.lastError = dxf::msg::cannotWrite(path, reason);
+    return Acad::eFileSystemErr;
+  }
+  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    reason = std::strerror(errno);
+    std::remove(temporary.c_str());
+    state.lastError = dxf::msg::cannotWrite(path, dxf::msg::cannotReplace(path, reason));
+    return Acad::eFileAccessErr;
+  }
+  state.lastError.clear();
+  return Acad::eOk;
+}
+
+}  // namespace
+
+Acad::ErrorStatus AcDbDatabase::dxfOut(const ACHAR* fileName, int precision, AcDb::AcDbDwgVersion) {
+  if (precision < 1 || precision > 16) precision = 16;
+  return writeDrawingFile(this, fileSystemPath(fileName), precision);
+}
+
+Acad::ErrorStatus AcDbDatabase::saveAs(const ACHAR* fileName) {
+  std::string path = fileSystemPath(fileName);
+  Acad::ErrorStatus es = writeDrawingFile(this, path, 16);
+  if (es == Acad::eOk) state_->fileName = fileName ? fileName : L"";
+  return es;
+}

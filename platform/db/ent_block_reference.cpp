@@ -1,0 +1,310 @@
+// AcDbBlockReference: placement of a block definition, and the attributes it holds (followers in
+// files, owned entities here: db/ent_followers.h).
+#include <cmath>
+
+#include "db/dbents.h"
+#include "db/dbextents.h"
+#include "db/dbfiler.h"
+#include "db/dbsymtb.h"
+#include "db/ent_followers.h"
+#include "db/ent_support.h"
+#include "db/symbol_util.h"
+#include "ge/angles.h"
+#include "ge/gemat3d.h"
+
+ACRX_DEFINE_MEMBERS(AcDbBlockReference, AcDbEntity, "INSERT");
+
+namespace {
+
+// Nested references deeper than this are taken as a block that contains itself.
+constexpr int kMaxNesting = 32;
+
+AcGePoint3d blockOrigin(AcDbObjectId block) {
+  auto* record = peekObject<AcDbBlockTableRecord>(block);
+  return record != nullptr ? record->origin() : AcGePoint3d::kOrigin;
+}
+
+// Extents of one entity placed by a transform: exact where the entity can be transformed (a moved
+// circle keeps its true box), else its own box transformed.
+void addPlacedExtents(const AcDbEntity* entity, const AcGeMatrix3d& transform, AcDbExtents& extents,
+                      int depth);
+
+void addBlockExtents(AcDbObjectId block, const AcGeMatrix3d& transform, AcDbExtents& extents, int depth) {
+  auto* record = peekObject<AcDbBlockTableRecord>(block);
+  if (record == nullptr || depth > kMaxNesting) return;
+  for (const AcDbObjectId& id : record->entityIds()) {
+    if (!isLiveId(id)) continue;
+    auto* entity = peekObject<AcDbEntity>(id);
+    if (entity == nullptr) continue;
+    // Attribute definitions show in references only when constant (the others become attributes).
+    if (auto* definition = AcDbAttributeDefinition::cast(entity); definition && !definition->isConstant()) {
+      continue;
+    }
+    addPlacedExtents(entity, transform, extents, depth);
+  }
+}
+
+void addAttributeExtents(const AcDbBlockReference* reference, const AcGeMatrix3d& transform,
+                         AcDbExtents& extents) {
+  for (AcDbEntity* follower : reference->followers().live()) {
+    auto* attribute = AcDbAttribute::cast(follower);
+    // Hidden attributes take no room on the drawing.
+    if (attribute == nullptr || attribute->isInvisible() || attribute->visibility() == AcDb::kInvisible) {
+      continue;
+    }
+    addPlacedExtents(attribute, transform, extents, kMaxNesting);
+  }
+}
+
+void addPlacedExtents(const AcDbEntity* entity, const AcGeMatrix3d& transform, AcDbExtents& extents,
+                      int depth) {
+  if (auto* nested = AcDbBlockReference::cast(entity)) {
+    AcGeMatrix3d placed = transform * nested->blockTransform();
+    addBlockExtents(nested->blockTableRecord(), placed, extents, depth + 1);
+    addAttributeExtents(nested, transform, extents);
+    return;
+  }
+  AcDbExtents own;
+  if (transform.isEqualTo(AcGeMatrix3d::kIdentity)) {
+    if (entity->getGeomExtents(own) == Acad::eOk) extents.addExt(own);
+    return;
+  }
+  AcDbEntity* copy = nullptr;
+  if (entity->getTransformedCopy(transform, copy) == Acad::eOk && copy != nullptr) {
+    if (copy->getGeomExtents(own) == Acad::eOk) extents.addExt(own);
+    delete copy;
+    return;
+  }
+  if (entity->getGeomExtents(own) == Acad::eOk) {
+    own.transformBy(transform);
+    extents.addExt(own);
+  }
+}
+
+}  // namespace
+
+AcDbBlockReference::AcDbBlockReference() : followers_(std::make_unique<EntityFollowers>(this, false)) {}
+
+AcDbBlockReference::AcDbBlockReference(const AcGePoint3d& position, AcDbObjectId blockTableRecord)
+    : AcDbBlockReference() {
+  position_ = position;
+  block_ = blockTableRecord;
+}
+
+AcDbBlockReference::~AcDbBlockReference() = default;
+
+AcDbObjectId AcDbBlockReference::blockTableRecord() const {
+  if (block_.isNull() && !pendingBlockName_.empty()) {
+    block_ = entfile::blockByName(nullptr, this, pendingBlockName_);
+    if (!block_.isNull()) pendingBlockName_.clear();
+  }
+  return block_;
+}
+
+Acad::ErrorStatus AcDbBlockReference::setBlockTableRecord(AcDbObjectId block) {
+  assertWriteEnabled();
+  block_ = block;
+  pendingBlockName_.clear();
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbBlockReference::setPosition(const AcGePoint3d& position) {
+  assertWriteEnabled();
+  position_ = position;
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbBlockReference::setScaleFactors(const AcGeScale3d& scale) {
+  if (scale.sx == 0.0 || scale.sy == 0.0 || scale.sz == 0.0) return Acad::eInvalidInput;
+  assertWriteEnabled();
+  scale_ = scale;
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbBlockReference::setRotation(double angle) {
+  assertWriteEnabled();
+  rotation_ = ge::normalizeAngle(angle);
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbBlockReference::setNormal(const AcGeVector3d& normal) {
+  if (normal.isZeroLength()) return Acad::eInvalidInput;
+  assertWriteEnabled();
+  normal_ = normal.normal();
+  return Acad::eOk;
+}
+
+AcGeMatrix3d AcDbBlockReference::blockTransform() const {
+  AcGeMatrix3d scale;
+  scale.entry[0][0] = scale_.sx;
+  scale.entry[1][1] = scale_.sy;
+  scale.entry[2][2] = scale_.sz;
+  AcGeVector3d n = entgeom::unitNormal(normal_);
+  return AcGeMatrix3d::translation(position_.asVector()) * AcGeMatrix3d::planeToWorld(n) *
+         AcGeMatrix3d::rotation(rotation_, AcGeVector3d::kZAxis) * scale *
+         AcGeMatrix3d::translation(-blockOrigin(blockTableRecord()).asVector());
+}
+
+Acad::ErrorStatus AcDbBlockReference::setBlockTransform(const AcGeMatrix3d& transform) {
+  // Columns: images of the block's axes. They must stay perpendicular (scaling along the axes only).
+  AcGeVector3d cx(transform.entry[0][0], transform.entry[1][0], transform.entry[2][0]);
+  AcGeVector3d cy(transform.entry[0][1], transform.entry[1][1], transform.entry[2][1]);
+  AcGeVector3d cz(transform.entry[0][2], transform.entry[1][2], transform.entry[2][2]);
+  double lx = cx.length(), ly = cy.length(), lz = cz.length();
+  if (lx < 1e-12 || ly < 1e-12 || lz < 1e-12) return Acad::eCannotScaleNonUniformly;
+  const double tol = 1e-9;
+  if (std::fabs(cx.dotProduct(cy)) > tol * lx * ly || std::fabs(cx.dotProduct(cz)) > tol * lx * lz ||
+      std::fabs(cy.dotProduct(cz)) > tol * ly * lz) {
+    return Acad::eCannotScaleNonUniformly;
+  }
+  AcGeVector3d n = cz / lz;
+  // A mirror within the plane shows as a negative X scale, the rotation following the Y axis.
+  bool mirrored = cx.crossProduct(cy).dotProduct(n) < 0.0;
+  double rotation = mirrored ? entgeom::ocsAngle(n, cy) - ge::kPi / 2.0 : entgeom::ocsAngle(n, cx);
+  assertWriteEnabled();
+  normal_ = n;
+  rotation_ = ge::normalizeAngle(rotation);
+  scale_.set(mirrored ? -lx : lx, ly, lz);
+  position_ = transform * blockOrigin(blockTableRecord());
+  return Acad::eOk;
+}
+
+// Attributes.
+
+Acad::ErrorStatus AcDbBlockReference::appendAttribute(AcDbAttribute* attribute) {
+  AcDbObjectId id;
+  return appendAttribute(id, attribute);
+}
+
+Acad::ErrorStatus AcDbBlockReference::appendAttribute(AcDbObjectId& id, AcDbAttribute* attribute) {
+  assertWriteEnabled();
+  return followers_->append(attribute, &id);
+}
+
+Acad::ErrorStatus AcDbBlockReference::openAttribute(AcDbAttribute*& attribute, AcDbObjectId id,
+                                                    AcDb::OpenMode mode, bool openErased) {
+  attribute = nullptr;
+  if (!followers_->contains(id)) return Acad::eInvalidInput;
+  return acdbOpenObject(attribute, id, mode, openErased);
+}
+
+AcDbObjectIterator* AcDbBlockReference::attributeIterator() const { return followers_->iterator(); }
+
+// Geometry.
+
+Acad::ErrorStatus AcDbBlockReference::geomExtentsBestFit(AcDbExtents& extents,
+                                                         const AcGeMatrix3d& parentTransform) const {
+  extents = AcDbExtents();
+  addBlockExtents(blockTableRecord(), parentTransform * blockTransform(), extents, 0);
+  return extents.isEmpty() ? Acad::eInvalidExtents : Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbBlockReference::getGeomExtents(AcDbExtents& extents) const {
+  geomExtentsBestFit(extents);
+  addAttributeExtents(this, AcGeMatrix3d::kIdentity, extents);
+  if (extents.isEmpty()) {
+    // An empty block still has a place: its insertion point.
+    extents.addPoint(position_);
+  }
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbBlockReference::transformBy(const AcGeMatrix3d& transform) {
+  AcGeVector3d oldNormal = normal_;
+  double oldRotation = rotation_;
+  AcGeScale3d oldScale = scale_;
+  AcGePoint3d oldPosition = position_;
+  Acad::ErrorStatus es = setBlockTransform(transform * blockTransform());
+  if (es != Acad::eOk) return es;
+  es = followers_->transformAll(transform);
+  if (es != Acad::eOk) {
+    normal_ = oldNormal;
+    rotation_ = oldRotation;
+    scale_ = oldScale;
+    position_ = oldPosition;
+  }
+  return es;
+}
+
+Acad::ErrorStatus AcDbBlockReference::erase(bool erasing) {
+  Acad::ErrorStatus es = AcDbEntity::erase(erasing);
+  if (es == Acad::eOk) followers_->setErased(erasing);
+  return es;
+}
+
+Acad::ErrorStatus AcDbBlockReference::setOwnerId(AcDbObjectId owner) {
+  Acad::ErrorStatus es = AcDbEntity::setOwnerId(owner);
+  followers_->sync();
+  return es;
+}
+
+void AcDbBlockReference::subentityIds(AcDbObjectIdArray& ids) const { followers_->ids(ids); }
+AcDbObjectId AcDbBlockReference::sequenceEndId() const { return followers_->sequenceEnd(); }
+bool AcDbBlockReference::adoptSubentity(AcDbObjectId id) {
+  return AcDbAttribute::cast(peekObject<AcDbEntity>(id)) != nullptr && followers_->adopt(id);
+}
+void AcDbBlockReference::setSequenceEndId(AcDbObjectId id) { followers_->setSequenceEnd(id); }
+
+// Group codes.
+
+void AcDbBlockReference::dxfOutBlockReferenceFields(AcDbDxfFiler* filer, bool withScaleAndRotation) const {
+  bool every = entfile::writesEveryField(filer);
+  filer->writeString(100, L"AcDbBlockReference");
+  if (followers_->count() > 0) filer->writeInt16(66, 1);
+  AcDbObjectId block = blockTableRecord();
+  if (block.isNull()) {
+    filer->writeString(2, pendingBlockName_);
+  } else if (every) {
+    filer->writeObjectId(2, block);
+  } else {
+    filer->writeString(2, entfile::recordName(block));
+  }
+  filer->writePoint3d(10, entgeom::worldToOcs(normal_, position_));
+  if (withScaleAndRotation) {
+    if (scale_.sx != 1.0 || every) filer->writeDouble(41, scale_.sx);
+    if (scale_.sy != 1.0 || every) filer->writeDouble(42, scale_.sy);
+    if (scale_.sz != 1.0 || every) filer->writeDouble(43, scale_.sz);
+    if (rotation_ != 0.0 || every) entfile::writeAngle(filer, 50, rotation_);
+  }
+  if (!entgeom::isZAxis(normal_) || every) filer->writeVector3d(210, normal_);
+}
+
+Acad::ErrorStatus AcDbBlockReference::dxfOutFields(AcDbDxfFiler* filer) const {
+  Acad::ErrorStatus es = AcDbEntity::dxfOutFields(filer);
+  if (es != Acad::eOk) return es;
+  dxfOutBlockReferenceFields(filer, true);
+  return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbBlockReference::dxfInFields(AcDbDxfFiler* filer) {
+  positionRead_ = false;
+  Acad::ErrorStatus es = AcDbEntity::dxfInFields(filer);
+  if (positionRead_) position_ = entgeom::ocsToWorld(normal_, filePosition_);
+  positionRead_ = false;
+  return es;
+}
+
+bool AcDbBlockReference::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
+  switch (item.code) {
+    case 2:
+      if (item.kind == DxfKind::kId) {
+        block_ = item.id;
+        pendingBlockName_.clear();
+      } else {
+        block_ = entfile::blockByName(filer, this, item.text);
+        pendingBlockName_ = block_.isNull() ? item.text : std::wstring();
+      }
+      return true;
+    case 10:
+      filePosition_ = entfile::pointOf(item);
+      positionRead_ = true;
+      return true;
+    case 41: scale_.sx = entfile::realOf(item); return true;
+    case 42: scale_.sy = entfile::realOf(item); return true;
+    case 43: scale_.sz = entfile::realOf(item); return true;
+    case 50: rotation_ = ge::normalizeAngle(entfile::angleOf(item)); return true;
+    case 210: normal_ = entgeom::unitNormal(entfile::vectorOf(item)); return true;
+    case 66: return true;  // the attributes come as followers
+    default: return AcDbEntity::dxfInItem(filer, item);
+  }
+}

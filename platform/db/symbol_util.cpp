@@ -1,0 +1,40 @@
+// Helpers for symbol names.
+#include "db/symbol_util.h"
+
+#include "db/acutads.h"
+
+namespace {
+
+wchar_t foldChar(wchar_t c) {
+  if (c >= L'a' && c <= L'z') return static_cast<wchar_t>(c - L'a' + L'A');
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<wchar_t>(c - 0x20);  // à..þ, not ÷
+  return c;
+}
+
+}  // namespace
+
+std::wstring foldSymbolName(const std::wstring& name) {
+  std::wstring folded(name);
+  for (wchar_t& c : folded) c = foldChar(c);
+  return folded;
+}
+
+bool sameSymbolName(const std::wstring& a, const std::wstring& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (foldChar(a[i]) != foldChar(b[i])) return false;
+  }
+  return true;
+}
+
+bool isValidSymbolName(const std::wstring& name) {
+  if (name.empty()) return false;
+  static const std::wstring kForbidden = L"<>/\\\":;?*|,=`";
+  for (size_t i = 0; i < name.size(); ++i) {
+    if (i == 0 && name[i] == L'*' && name.size() > 1) continue;
+    if (kForbidden.find(name[i]) != std::wstring::npos) return false;
+  }
+  return true;
+}
+
+ACHAR* newHostString(const std::wstring& text) { return acutNewString(text.c_str()); }

@@ -1,0 +1,91 @@
+// AcDbMText: paragraph text wrapped at a reference width. The contents keep the host's inline
+// formatting codes (\P paragraph break, {\fArial;...}, \~ ...); text() gives them stripped.
+#pragma once
+#include <string>
+
+#include "db/dbentity.h"
+
+class AcDbMText : public AcDbEntity {
+ public:
+  ACRX_DECLARE_MEMBERS(AcDbMText);
+  AcDbMText();
+
+  enum AttachmentPoint {
+    kTopLeft = 1, kTopCenter = 2, kTopRight = 3,
+    kMiddleLeft = 4, kMiddleCenter = 5, kMiddleRight = 6,
+    kBottomLeft = 7, kBottomCenter = 8, kBottomRight = 9
+  };
+  enum FlowDirection { kLtoR = 1, kRtoL = 2, kTtoB = 3, kBtoT = 4, kByStyle = 5 };
+  enum LineSpacingStyle { kAtLeast = 1, kExactly = 2 };
+
+  // Inline codes the host names.
+  static const ACHAR* paragraphBreak() { return L"\\P"; }
+  static const ACHAR* lineBreak() { return L"\\P"; }
+  static const ACHAR* nonBreakSpace() { return L"\\~"; }
+
+  AcGePoint3d location() const { return location_; }
+  Acad::ErrorStatus setLocation(const AcGePoint3d& point);
+  AcGeVector3d normal() const { return normal_; }
+  Acad::ErrorStatus setNormal(const AcGeVector3d& normal);
+  // The direction of the first line (world coordinates, in the plane of the normal).
+  AcGeVector3d direction() const { return direction_; }
+  Acad::ErrorStatus setDirection(const AcGeVector3d& direction);
+  // Angle of the direction from the X axis of the object coordinate system (radians).
+  double rotation() const;
+  Acad::ErrorStatus setRotation(double angle);
+  double width() const { return width_; }  // reference width; 0 = no wrapping
+  Acad::ErrorStatus setWidth(double width);
+  double textHeight() const { return height_; }
+  Acad::ErrorStatus setTextHeight(double height);
+  AttachmentPoint attachment() const { return attachment_; }
+  Acad::ErrorStatus setAttachment(AttachmentPoint attachment);
+  FlowDirection flowDirection() const { return flow_; }
+  Acad::ErrorStatus setFlowDirection(FlowDirection flow);
+  AcDbObjectId textStyle() const { return style_; }
+  Acad::ErrorStatus setTextStyle(AcDbObjectId style);
+  LineSpacingStyle lineSpacingStyle() const { return spacingStyle_; }
+  Acad::ErrorStatus setLineSpacingStyle(LineSpacingStyle style);
+  double lineSpacingFactor() const { return spacingFactor_; }
+  Acad::ErrorStatus setLineSpacingFactor(double factor);  // 0.25 to 4
+
+  // The contents with their formatting codes: a new copy freed with acutDelString, or as is.
+  ACHAR* contents() const;
+  const std::wstring& contentsString() const { return contents_; }
+  int setContents(const ACHAR* text);
+  // The contents without formatting codes, paragraphs separated by "\n".
+  std::wstring text() const;
+
+  // The size the text takes once laid out (lines wrapped at the width), from the style's metrics.
+  double actualHeight() const;
+  double actualWidth() const;
+  // Corners of the laid-out box: top left, top right, bottom left, bottom right.
+  Acad::ErrorStatus getBoundingPoints(AcGePoint3dArray& points) const;
+
+  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+  Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+
+ protected:
+  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+
+ private:
+  void layout(double& width, double& height) const;
+
+  AcGePoint3d location_;
+  AcGeVector3d normal_ = AcGeVector3d::kZAxis;
+  AcGeVector3d direction_ = AcGeVector3d::kXAxis;
+  double width_ = 0.0;
+  double height_ = 0.0;
+  double spacingFactor_ = 1.0;
+  AttachmentPoint attachment_ = kTopLeft;
+  FlowDirection flow_ = kLtoR;
+  LineSpacingStyle spacingStyle_ = kAtLeast;
+  AcDbObjectId style_;
+  std::wstring contents_;
+  // While reading: the 3 chunks come before the final 1; a 50 angle stands when no 11 is given.
+  std::wstring chunks_;
+  bool directionRead_ = false;
+  double rotationRead_ = 0.0;
+  bool rotationGiven_ = false;
+};

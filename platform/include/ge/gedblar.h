@@ -1,0 +1,5 @@
+// AcGeDoubleArray: a growable array of doubles.
+#pragma once
+#include "acarray.h"
+
+typedef AcArray<double> AcGeDoubleArray;
