@@ -39,10 +39,7 @@ bool AcDbBlockBegin::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
     case 70: flags_ = static_cast<Adesk::Int16>(item.integer); return true;
     case 10: origin_.set(item.point[0], item.point[1], item.point[2]); return true;
     case 1: path_ = item.text; return true;
-    case 4:
-      comments_ = item.text;
-      hasComments_ = true;
-      return true;
+    case 4: comments_ = item.text; return true;
     default: return AcDbEntity::dxfInItem(filer, item);
   }
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "db/database_state.h"
+#include "db/dbapserv.h"
 #include "db/dbdatabase.h"
 #include "db/dbobject.h"
 
@@ -43,6 +44,8 @@ AcDbDatabase::AcDbDatabase(bool buildDefault, bool /*noDocument*/)
 }
 
 AcDbDatabase::~AcDbDatabase() {
+  AcDbHostApplicationServices* services = acdbHostApplicationServices();
+  if (services->workingDatabase() == this) services->setWorkingDatabase(nullptr);
   // Objects may refer to each other while they go; detach them all before any is destroyed.
   for (AcDbStub& stub : state_->stubs) {
     if (stub.object) stub.object->attachStub(nullptr);

@@ -275,7 +275,7 @@ Acad::ErrorStatus AcDbDatabase::insert(AcDbObjectId& blockId, const ACHAR* block
   AcDbBlockTableRecord* record = nullptr;
   if (!recordId.isNull()) {
     Acad::ErrorStatus es = acdbOpenObject(record, recordId, AcDb::kForWrite);
-    if (es != Acad::eOk) return es == Acad::eWasOpenedForRead ? Acad::eBlockNameOpenForWrite : es;
+    if (es != Acad::eOk) return es;
     for (const AcDbObjectId& id : record->entityIds()) {
       AcDbObject* entity = nullptr;
       if (acdbOpenAcDbObject(entity, id, AcDb::kForWrite) == Acad::eOk) {

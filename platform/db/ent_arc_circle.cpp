@@ -43,7 +43,8 @@ struct CircleFrame {
     return std::hypot(h, inPlane - radius);
   }
   double tolerance() const {
-    return 1e-9 * std::max({1.0, radius, std::fabs(center.x), std::fabs(center.y), std::fabs(center.z)});
+    return 1e-9 *
+           std::max({1.0, radius, std::fabs(center.x), std::fabs(center.y), std::fabs(center.z)});
   }
 };
 
@@ -51,10 +52,12 @@ constexpr double kAngleSlack = 1e-10;
 
 // A circle or arc transformed: centre, normal and radius, and (for arcs) the new end points, taken
 // in the order that keeps the arc counter-clockwise about its normal.
-Acad::ErrorStatus transformCircle(const AcGeMatrix3d& transform, AcGePoint3d& center, AcGeVector3d& normal,
-                                  double& radius, double& thickness, AcGePoint3d* start, AcGePoint3d* end) {
+Acad::ErrorStatus transformCircle(const AcGeMatrix3d& transform, AcGePoint3d& center,
+                                  AcGeVector3d& normal, double& radius, double& thickness,
+                                  AcGePoint3d* start, AcGePoint3d* end) {
   double scale = 0.0;
-  if (!entgeom::uniformScaleInPlane(transform, normal, scale)) return Acad::eCannotScaleNonUniformly;
+  if (!entgeom::uniformScaleInPlane(transform, normal, scale))
+    return Acad::eCannotScaleNonUniformly;
   AcGeVector3d n = transform * normal;
   if (n.isZeroLength()) return Acad::eCannotScaleNonUniformly;
   thickness *= n.length();
@@ -104,7 +107,9 @@ Acad::ErrorStatus AcDbCircle::setRadius(double radius) {
 
 double AcDbCircle::circumference() const { return ge::kTwoPi * radius_; }
 
-Acad::ErrorStatus AcDbCircle::setCircumference(double length) { return setRadius(length / ge::kTwoPi); }
+Acad::ErrorStatus AcDbCircle::setCircumference(double length) {
+  return setRadius(length / ge::kTwoPi);
+}
 
 Acad::ErrorStatus AcDbCircle::setNormal(const AcGeVector3d& normal) {
   if (normal.isZeroLength()) return Acad::eInvalidInput;
@@ -157,7 +162,8 @@ Acad::ErrorStatus AcDbCircle::getDistAtParam(double param, double& dist) const {
 
 Acad::ErrorStatus AcDbCircle::getParamAtDist(double dist, double& param) const {
   double length = circumference();
-  if (dist < -kAngleSlack * radius_ || dist > length + kAngleSlack * radius_) return Acad::eInvalidInput;
+  if (dist < -kAngleSlack * radius_ || dist > length + kAngleSlack * radius_)
+    return Acad::eInvalidInput;
   param = std::clamp(dist / radius_, 0.0, ge::kTwoPi);
   return Acad::eOk;
 }
@@ -168,7 +174,8 @@ Acad::ErrorStatus AcDbCircle::getFirstDeriv(double param, AcGeVector3d& deriv) c
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbCircle::getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest, bool) const {
+Acad::ErrorStatus AcDbCircle::getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,
+                                                bool) const {
   CircleFrame frame(center_, normal_, radius_);
   closest = frame.at(frame.angleOf(given));
   return Acad::eOk;
@@ -202,7 +209,8 @@ Acad::ErrorStatus AcDbCircle::transformBy(const AcGeMatrix3d& transform) {
   AcGePoint3d center = center_;
   AcGeVector3d normal = normal_;
   double radius = radius_, thickness = thickness_;
-  Acad::ErrorStatus es = transformCircle(transform, center, normal, radius, thickness, nullptr, nullptr);
+  Acad::ErrorStatus es =
+      transformCircle(transform, center, normal, radius, thickness, nullptr, nullptr);
   if (es != Acad::eOk) return es;
   assertWriteEnabled();
   center_ = center;
@@ -238,10 +246,17 @@ bool AcDbCircle::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       fileCenter_ = entfile::pointOf(item);
       centerRead_ = true;
       return true;
-    case 40: radius_ = entfile::realOf(item); return true;
-    case 39: thickness_ = entfile::realOf(item); return true;
-    case 210: normal_ = entgeom::unitNormal(entfile::vectorOf(item)); return true;
-    default: return AcDbCurve::dxfInItem(filer, item);
+    case 40:
+      radius_ = entfile::realOf(item);
+      return true;
+    case 39:
+      thickness_ = entfile::realOf(item);
+      return true;
+    case 210:
+      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
+      return true;
+    default:
+      return AcDbCurve::dxfInItem(filer, item);
   }
 }
 
@@ -250,13 +265,18 @@ bool AcDbCircle::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
 AcDbArc::AcDbArc() = default;
 
 AcDbArc::AcDbArc(const AcGePoint3d& center, double radius, double startAngle, double endAngle)
-    : center_(center), radius_(radius), startAngle_(ge::normalizeAngle(startAngle)),
+    : center_(center),
+      radius_(radius),
+      startAngle_(ge::normalizeAngle(startAngle)),
       endAngle_(ge::normalizeAngle(endAngle)) {}
 
-AcDbArc::AcDbArc(const AcGePoint3d& center, const AcGeVector3d& normal, double radius, double startAngle,
-                 double endAngle)
-    : center_(center), normal_(entgeom::unitNormal(normal)), radius_(radius),
-      startAngle_(ge::normalizeAngle(startAngle)), endAngle_(ge::normalizeAngle(endAngle)) {}
+AcDbArc::AcDbArc(const AcGePoint3d& center, const AcGeVector3d& normal, double radius,
+                 double startAngle, double endAngle)
+    : center_(center),
+      normal_(entgeom::unitNormal(normal)),
+      radius_(radius),
+      startAngle_(ge::normalizeAngle(startAngle)),
+      endAngle_(ge::normalizeAngle(endAngle)) {}
 
 Acad::ErrorStatus AcDbArc::setCenter(const AcGePoint3d& center) {
   assertWriteEnabled();
@@ -352,7 +372,8 @@ Acad::ErrorStatus AcDbArc::getDistAtParam(double param, double& dist) const {
 }
 
 Acad::ErrorStatus AcDbArc::getParamAtDist(double dist, double& param) const {
-  if (dist < -kAngleSlack * radius_ || dist > length() + kAngleSlack * radius_) return Acad::eInvalidInput;
+  if (dist < -kAngleSlack * radius_ || dist > length() + kAngleSlack * radius_)
+    return Acad::eInvalidInput;
   param = startAngle_ + std::clamp(dist / radius_, 0.0, totalAngle());
   return Acad::eOk;
 }
@@ -365,7 +386,8 @@ Acad::ErrorStatus AcDbArc::getFirstDeriv(double param, AcGeVector3d& deriv) cons
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbArc::getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest, bool extend) const {
+Acad::ErrorStatus AcDbArc::getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,
+                                             bool extend) const {
   CircleFrame frame(center_, normal_, radius_);
   double angle = frame.angleOf(given);
   double offset = ge::normalizeAngle(angle - startAngle_);
@@ -409,7 +431,8 @@ Acad::ErrorStatus AcDbArc::transformBy(const AcGeMatrix3d& transform) {
   AcGePoint3d center = center_;
   AcGeVector3d normal = normal_;
   double radius = radius_, thickness = thickness_;
-  Acad::ErrorStatus es = transformCircle(transform, center, normal, radius, thickness, &start, &end);
+  Acad::ErrorStatus es =
+      transformCircle(transform, center, normal, radius, thickness, &start, &end);
   if (es != Acad::eOk) return es;
   assertWriteEnabled();
   center_ = center;
@@ -451,11 +474,22 @@ bool AcDbArc::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       fileCenter_ = entfile::pointOf(item);
       centerRead_ = true;
       return true;
-    case 40: radius_ = entfile::realOf(item); return true;
-    case 39: thickness_ = entfile::realOf(item); return true;
-    case 210: normal_ = entgeom::unitNormal(entfile::vectorOf(item)); return true;
-    case 50: startAngle_ = ge::normalizeAngle(entfile::angleOf(item)); return true;
-    case 51: endAngle_ = ge::normalizeAngle(entfile::angleOf(item)); return true;
-    default: return AcDbCurve::dxfInItem(filer, item);
+    case 40:
+      radius_ = entfile::realOf(item);
+      return true;
+    case 39:
+      thickness_ = entfile::realOf(item);
+      return true;
+    case 210:
+      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
+      return true;
+    case 50:
+      startAngle_ = ge::normalizeAngle(entfile::angleOf(item));
+      return true;
+    case 51:
+      endAngle_ = ge::normalizeAngle(entfile::angleOf(item));
+      return true;
+    default:
+      return AcDbCurve::dxfInItem(filer, item);
   }
 }

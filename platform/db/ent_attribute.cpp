@@ -29,20 +29,27 @@ bool normalizeTag(const ACHAR* tag, std::wstring& out) {
 bool readAttributeItem(AcDbDxfFiler* filer, const DxfItem& item, std::wstring& tag, int& flags,
                        Adesk::UInt16& fieldLength, bool& lock) {
   switch (item.code) {
-    case 2: tag = item.text; return true;
-    case 70: flags = entfile::intOf(item) & 15; return true;
+    case 2:
+      tag = item.text;
+      return true;
+    case 70:
+      flags = entfile::intOf(item) & 15;
+      return true;
     case 73:
       // Under AcDbText, 73 is the vertical alignment of a text; the caller passes it on.
       if (filer->currentSubclass() == L"AcDbText") return false;
       fieldLength = static_cast<Adesk::UInt16>(entfile::intOf(item));
       return true;
-    case 280: lock = entfile::intOf(item) != 0; return true;
-    default: return false;
+    case 280:
+      lock = entfile::intOf(item) != 0;
+      return true;
+    default:
+      return false;
   }
 }
 
-void writeAttributeItems(AcDbDxfFiler* filer, const std::wstring& tag, int flags, Adesk::UInt16 fieldLength,
-                         AcDb::TextVertMode vertical, bool lock) {
+void writeAttributeItems(AcDbDxfFiler* filer, const std::wstring& tag, int flags,
+                         Adesk::UInt16 fieldLength, AcDb::TextVertMode vertical, bool lock) {
   bool every = entfile::writesEveryField(filer);
   filer->writeString(2, tag);
   filer->writeInt16(70, flags);
@@ -65,7 +72,8 @@ DxfItem asTextVerticalMode(const DxfItem& item) {
 AcDbAttributeDefinition::AcDbAttributeDefinition() = default;
 
 AcDbAttributeDefinition::AcDbAttributeDefinition(const AcGePoint3d& position, const ACHAR* text,
-                                                 const ACHAR* tag, const ACHAR* prompt, AcDbObjectId style)
+                                                 const ACHAR* tag, const ACHAR* prompt,
+                                                 AcDbObjectId style)
     : AcDbText(position, text, style), prompt_(prompt ? prompt : L"") {
   if (!normalizeTag(tag, tag_)) tag_ = tag ? tag : L"";
 }
@@ -210,7 +218,8 @@ Acad::ErrorStatus AcDbAttribute::setAttributeFromBlock(const AcDbAttributeDefini
   AcGeVector3d along = blockTransform * direction;
   AcGeVector3d up = blockTransform * definition->normal().crossProduct(direction);
   AcGeVector3d normal = along.crossProduct(up);
-  if (along.isZeroLength() || up.isZeroLength() || normal.isZeroLength()) return Acad::eCannotScaleNonUniformly;
+  if (along.isZeroLength() || up.isZeroLength() || normal.isZeroLength())
+    return Acad::eCannotScaleNonUniformly;
   setNormal(normal);
   setPosition(blockTransform * definition->position());
   setAlignmentPoint(blockTransform * definition->alignmentPoint());

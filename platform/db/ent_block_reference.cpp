@@ -29,7 +29,8 @@ AcGePoint3d blockOrigin(AcDbObjectId block) {
 void addPlacedExtents(const AcDbEntity* entity, const AcGeMatrix3d& transform, AcDbExtents& extents,
                       int depth);
 
-void addBlockExtents(AcDbObjectId block, const AcGeMatrix3d& transform, AcDbExtents& extents, int depth) {
+void addBlockExtents(AcDbObjectId block, const AcGeMatrix3d& transform, AcDbExtents& extents,
+                     int depth) {
   auto* record = peekObject<AcDbBlockTableRecord>(block);
   if (record == nullptr || depth > kMaxNesting) return;
   for (const AcDbObjectId& id : record->entityIds()) {
@@ -37,7 +38,8 @@ void addBlockExtents(AcDbObjectId block, const AcGeMatrix3d& transform, AcDbExte
     auto* entity = peekObject<AcDbEntity>(id);
     if (entity == nullptr) continue;
     // Attribute definitions show in references only when constant (the others become attributes).
-    if (auto* definition = AcDbAttributeDefinition::cast(entity); definition && !definition->isConstant()) {
+    if (auto* definition = AcDbAttributeDefinition::cast(entity);
+        definition && !definition->isConstant()) {
       continue;
     }
     addPlacedExtents(entity, transform, extents, depth);
@@ -49,7 +51,8 @@ void addAttributeExtents(const AcDbBlockReference* reference, const AcGeMatrix3d
   for (AcDbEntity* follower : reference->followers().live()) {
     auto* attribute = AcDbAttribute::cast(follower);
     // Hidden attributes take no room on the drawing.
-    if (attribute == nullptr || attribute->isInvisible() || attribute->visibility() == AcDb::kInvisible) {
+    if (attribute == nullptr || attribute->isInvisible() ||
+        attribute->visibility() == AcDb::kInvisible) {
       continue;
     }
     addPlacedExtents(attribute, transform, extents, kMaxNesting);
@@ -83,7 +86,8 @@ void addPlacedExtents(const AcDbEntity* entity, const AcGeMatrix3d& transform, A
 
 }  // namespace
 
-AcDbBlockReference::AcDbBlockReference() : followers_(std::make_unique<EntityFollowers>(this, false)) {}
+AcDbBlockReference::AcDbBlockReference()
+    : followers_(std::make_unique<EntityFollowers>(this, false)) {}
 
 AcDbBlockReference::AcDbBlockReference(const AcGePoint3d& position, AcDbObjectId blockTableRecord)
     : AcDbBlockReference() {
@@ -146,14 +150,16 @@ AcGeMatrix3d AcDbBlockReference::blockTransform() const {
 }
 
 Acad::ErrorStatus AcDbBlockReference::setBlockTransform(const AcGeMatrix3d& transform) {
-  // Columns: images of the block's axes. They must stay perpendicular (scaling along the axes only).
+  // Columns: images of the block's axes. They must stay perpendicular (scaling along the axes
+  // only).
   AcGeVector3d cx(transform.entry[0][0], transform.entry[1][0], transform.entry[2][0]);
   AcGeVector3d cy(transform.entry[0][1], transform.entry[1][1], transform.entry[2][1]);
   AcGeVector3d cz(transform.entry[0][2], transform.entry[1][2], transform.entry[2][2]);
   double lx = cx.length(), ly = cy.length(), lz = cz.length();
   if (lx < 1e-12 || ly < 1e-12 || lz < 1e-12) return Acad::eCannotScaleNonUniformly;
   const double tol = 1e-9;
-  if (std::fabs(cx.dotProduct(cy)) > tol * lx * ly || std::fabs(cx.dotProduct(cz)) > tol * lx * lz ||
+  if (std::fabs(cx.dotProduct(cy)) > tol * lx * ly ||
+      std::fabs(cx.dotProduct(cz)) > tol * lx * lz ||
       std::fabs(cy.dotProduct(cz)) > tol * ly * lz) {
     return Acad::eCannotScaleNonUniformly;
   }
@@ -192,8 +198,8 @@ AcDbObjectIterator* AcDbBlockReference::attributeIterator() const { return follo
 
 // Geometry.
 
-Acad::ErrorStatus AcDbBlockReference::geomExtentsBestFit(AcDbExtents& extents,
-                                                         const AcGeMatrix3d& parentTransform) const {
+Acad::ErrorStatus AcDbBlockReference::geomExtentsBestFit(
+    AcDbExtents& extents, const AcGeMatrix3d& parentTransform) const {
   extents = AcDbExtents();
   addBlockExtents(blockTableRecord(), parentTransform * blockTransform(), extents, 0);
   return extents.isEmpty() ? Acad::eInvalidExtents : Acad::eOk;
@@ -247,7 +253,8 @@ void AcDbBlockReference::setSequenceEndId(AcDbObjectId id) { followers_->setSequ
 
 // Group codes.
 
-void AcDbBlockReference::dxfOutBlockReferenceFields(AcDbDxfFiler* filer, bool withScaleAndRotation) const {
+void AcDbBlockReference::dxfOutBlockReferenceFields(AcDbDxfFiler* filer,
+                                                    bool withScaleAndRotation) const {
   bool every = entfile::writesEveryField(filer);
   filer->writeString(100, L"AcDbBlockReference");
   if (followers_->count() > 0) filer->writeInt16(66, 1);
@@ -299,12 +306,24 @@ bool AcDbBlockReference::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       filePosition_ = entfile::pointOf(item);
       positionRead_ = true;
       return true;
-    case 41: scale_.sx = entfile::realOf(item); return true;
-    case 42: scale_.sy = entfile::realOf(item); return true;
-    case 43: scale_.sz = entfile::realOf(item); return true;
-    case 50: rotation_ = ge::normalizeAngle(entfile::angleOf(item)); return true;
-    case 210: normal_ = entgeom::unitNormal(entfile::vectorOf(item)); return true;
-    case 66: return true;  // the attributes come as followers
-    default: return AcDbEntity::dxfInItem(filer, item);
+    case 41:
+      scale_.sx = entfile::realOf(item);
+      return true;
+    case 42:
+      scale_.sy = entfile::realOf(item);
+      return true;
+    case 43:
+      scale_.sz = entfile::realOf(item);
+      return true;
+    case 50:
+      rotation_ = ge::normalizeAngle(entfile::angleOf(item));
+      return true;
+    case 210:
+      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
+      return true;
+    case 66:
+      return true;  // the attributes come as followers
+    default:
+      return AcDbEntity::dxfInItem(filer, item);
   }
 }

@@ -29,8 +29,8 @@ Piece linePiece(const AcGePoint3d& a, const AcGePoint3d& b) {
   return p;
 }
 
-Piece arcPiece(const AcGePoint3d& center, const AcGeVector3d& normal, double radius, double startAngle,
-               double sweep) {
+Piece arcPiece(const AcGePoint3d& center, const AcGeVector3d& normal, double radius,
+               double startAngle, double sweep) {
   Piece p;
   p.isArc = true;
   p.center = center;
@@ -58,8 +58,8 @@ void addPlanarCurve(const PlanarPathCurve& curve, std::vector<Piece>& pieces) {
   for (int i = 0; i < path.numSegments(); ++i) {
     ge::PathSegment s = path.segment(i);
     if (s.isArc()) {
-      pieces.push_back(arcPiece(curve.toWorld(s.center()), curve.normal(), s.radius(), s.startAngle(),
-                                s.sweep()));
+      pieces.push_back(arcPiece(curve.toWorld(s.center()), curve.normal(), s.radius(),
+                                s.startAngle(), s.sweep()));
     } else {
       pieces.push_back(linePiece(curve.toWorld(s.start()), curve.toWorld(s.end())));
     }
@@ -168,7 +168,8 @@ void arcArcHits(const Piece& a, bool extendA, const Piece& b, bool extendB, doub
   double db = b.normal.dotProduct(b.center.asVector());
   double nn = a.normal.dotProduct(b.normal);
   double det = 1.0 - nn * nn;
-  AcGePoint3d x0 = AcGePoint3d::kOrigin + (a.normal * (da - db * nn) + b.normal * (db - da * nn)) / det;
+  AcGePoint3d x0 =
+      AcGePoint3d::kOrigin + (a.normal * (da - db * nn) + b.normal * (db - da * nn)) / det;
   AcGeVector3d u = dir.normal();
   // |x0 + s u - ca|^2 = ra^2
   AcGeVector3d w = x0 - a.center;
@@ -182,12 +183,12 @@ void arcArcHits(const Piece& a, bool extendA, const Piece& b, bool extendB, doub
     if (std::fabs(rb.length() - b.radius) > tol) continue;
     double ta = 0.0, tb = 0.0;
     ge::SegmentExtension ea = extensionOf(a, extendA), eb = extensionOf(b, extendB);
-    if (!arcParam(a, std::atan2(ra.dotProduct(a.yAxis), ra.dotProduct(a.xAxis)), ea.atStart || ea.atEnd,
-                  tol / a.radius, ta)) {
+    if (!arcParam(a, std::atan2(ra.dotProduct(a.yAxis), ra.dotProduct(a.xAxis)),
+                  ea.atStart || ea.atEnd, tol / a.radius, ta)) {
       continue;
     }
-    if (!arcParam(b, std::atan2(rb.dotProduct(b.yAxis), rb.dotProduct(b.xAxis)), eb.atStart || eb.atEnd,
-                  tol / b.radius, tb)) {
+    if (!arcParam(b, std::atan2(rb.dotProduct(b.yAxis), rb.dotProduct(b.xAxis)),
+                  eb.atStart || eb.atEnd, tol / b.radius, tb)) {
       continue;
     }
     out.push_back(a.pointAt(ta));
@@ -266,9 +267,11 @@ bool piecesOf(const AcDbEntity* entity, std::vector<Piece>& pieces) {
     p.unboundedStart = p.unboundedEnd = true;
     pieces.push_back(p);
   } else if (auto* circle = AcDbCircle::cast(entity)) {
-    pieces.push_back(arcPiece(circle->center(), circle->normal(), circle->radius(), 0.0, ge::kTwoPi));
+    pieces.push_back(
+        arcPiece(circle->center(), circle->normal(), circle->radius(), 0.0, ge::kTwoPi));
   } else if (auto* arc = AcDbArc::cast(entity)) {
-    Piece p = arcPiece(arc->center(), arc->normal(), arc->radius(), arc->startAngle(), arc->totalAngle());
+    Piece p =
+        arcPiece(arc->center(), arc->normal(), arc->radius(), arc->startAngle(), arc->totalAngle());
     p.extendStart = p.extendEnd = true;
     pieces.push_back(p);
   } else if (auto* lw = AcDbPolyline::cast(entity)) {
@@ -279,7 +282,8 @@ bool piecesOf(const AcDbEntity* entity, std::vector<Piece>& pieces) {
     PointChainCurve chain = pointChainOf(*p3);
     const auto& pts = chain.points();
     for (int i = 0; i < chain.numSegments(); ++i) {
-      pieces.push_back(linePiece(pts[static_cast<size_t>(i)], pts[static_cast<size_t>(i + 1) % pts.size()]));
+      pieces.push_back(
+          linePiece(pts[static_cast<size_t>(i)], pts[static_cast<size_t>(i + 1) % pts.size()]));
     }
     markChainEnds(pieces, 0, chain.isClosed());
   } else {

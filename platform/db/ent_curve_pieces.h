@@ -3,8 +3,8 @@
 #pragma once
 #include <vector>
 
-#include "db/acdb.h"
 #include "db/acadstrc.h"
+#include "db/acdb.h"
 #include "ge/gept3dar.h"
 #include "ge/gevec3d.h"
 

@@ -19,8 +19,8 @@ AcDbFace::AcDbFace(const AcGePoint3d& pt0, const AcGePoint3d& pt1, const AcGePoi
                    const AcGePoint3d& pt3, bool e0vis, bool e1vis, bool e2vis, bool e3vis)
     : corners_{pt0, pt1, pt2, pt3}, invisibleEdges_(edgeFlags(e0vis, e1vis, e2vis, e3vis)) {}
 
-AcDbFace::AcDbFace(const AcGePoint3d& pt0, const AcGePoint3d& pt1, const AcGePoint3d& pt2, bool e0vis,
-                   bool e1vis, bool e2vis, bool e3vis)
+AcDbFace::AcDbFace(const AcGePoint3d& pt0, const AcGePoint3d& pt1, const AcGePoint3d& pt2,
+                   bool e0vis, bool e1vis, bool e2vis, bool e3vis)
     : corners_{pt0, pt1, pt2, pt2}, invisibleEdges_(edgeFlags(e0vis, e1vis, e2vis, e3vis)) {}
 
 Acad::ErrorStatus AcDbFace::getVertexAt(Adesk::UInt16 index, AcGePoint3d& point) const {
@@ -73,7 +73,8 @@ Acad::ErrorStatus AcDbFace::dxfOutFields(AcDbDxfFiler* filer) const {
   if (es != Acad::eOk) return es;
   filer->writeString(100, L"AcDbFace");
   for (int i = 0; i < 4; ++i) filer->writePoint3d(10 + i, corners_[i]);
-  if (invisibleEdges_ != 0 || entfile::writesEveryField(filer)) filer->writeInt16(70, invisibleEdges_);
+  if (invisibleEdges_ != 0 || entfile::writesEveryField(filer))
+    filer->writeInt16(70, invisibleEdges_);
   return Acad::eOk;
 }
 
@@ -88,7 +89,10 @@ bool AcDbFace::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       if (item.code == 12) corners_[3] = corners_[2];
       return true;
     }
-    case 70: invisibleEdges_ = entfile::intOf(item) & 15; return true;
-    default: return AcDbEntity::dxfInItem(filer, item);
+    case 70:
+      invisibleEdges_ = entfile::intOf(item) & 15;
+      return true;
+    default:
+      return AcDbEntity::dxfInItem(filer, item);
   }
 }

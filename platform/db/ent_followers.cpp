@@ -45,8 +45,9 @@ Acad::ErrorStatus EntityFollowers::insertAfter(const AcDbEntity* after, AcDbEnti
     if (after == owner_) {
       position = kept_.begin();
     } else if (after != nullptr) {
-      position = std::find_if(kept_.begin(), kept_.end(),
-                              [after](const std::unique_ptr<AcDbEntity>& e) { return e.get() == after; });
+      position =
+          std::find_if(kept_.begin(), kept_.end(),
+                       [after](const std::unique_ptr<AcDbEntity>& e) { return e.get() == after; });
       if (position == kept_.end()) return Acad::eInvalidInput;
       ++position;
     }
@@ -85,8 +86,9 @@ void EntityFollowers::sync() const {
     ids_.push_back(id);
   }
   kept_.clear();
+  // An erased SEQEND stays (it comes back with its owner); only a missing one is made.
   bool wantsEnd = sequenceEndAlways_ || !ids_.empty();
-  if (wantsEnd && !isLiveId(sequenceEnd_) && owner_->objectId().isValid()) {
+  if (wantsEnd && !sequenceEnd_.isValid() && owner_->objectId().isValid() && !owner_->isErased()) {
     auto* end = new AcDbSequenceEnd();
     AcDbObjectId id = addToDatabase(db, end, owner_);
     if (id.isNull()) {
@@ -142,7 +144,8 @@ AcDbObjectIterator* EntityFollowers::iterator() const {
 bool EntityFollowers::adopt(AcDbObjectId id) {
   AcDbEntity* follower = peekObject<AcDbEntity>(id);
   if (follower == nullptr) return false;
-  if (std::find(ids_.begin(), ids_.end(), id) == ids_.end()) ids_.push_back(id);
+  // Readers give each follower once, in order (a long polyline must not cost a search per vertex).
+  if (ids_.empty() || ids_.back() != id) ids_.push_back(id);
   follower->setOwnerIdRaw(owner_->objectId());
   return true;
 }

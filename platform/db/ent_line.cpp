@@ -65,7 +65,8 @@ Acad::ErrorStatus AcDbLine::getEndPoint(AcGePoint3d& point) const {
 
 Acad::ErrorStatus AcDbLine::getPointAtParam(double param, AcGePoint3d& point) const {
   double length = start_.distanceTo(end_);
-  if (param < -paramSlack(length) || param > length + paramSlack(length)) return Acad::eInvalidInput;
+  if (param < -paramSlack(length) || param > length + paramSlack(length))
+    return Acad::eInvalidInput;
   point = length > 0.0 ? start_ + (end_ - start_) * (param / length) : start_;
   return Acad::eOk;
 }
@@ -84,7 +85,8 @@ Acad::ErrorStatus AcDbLine::getParamAtPoint(const AcGePoint3d& point, double& pa
 
 Acad::ErrorStatus AcDbLine::getDistAtParam(double param, double& dist) const {
   double length = start_.distanceTo(end_);
-  if (param < -paramSlack(length) || param > length + paramSlack(length)) return Acad::eInvalidInput;
+  if (param < -paramSlack(length) || param > length + paramSlack(length))
+    return Acad::eInvalidInput;
   dist = std::clamp(param, 0.0, length);
   return Acad::eOk;
 }
@@ -98,7 +100,8 @@ Acad::ErrorStatus AcDbLine::getParamAtDist(double dist, double& param) const {
 
 Acad::ErrorStatus AcDbLine::getFirstDeriv(double param, AcGeVector3d& deriv) const {
   double length = start_.distanceTo(end_);
-  if (param < -paramSlack(length) || param > length + paramSlack(length)) return Acad::eInvalidInput;
+  if (param < -paramSlack(length) || param > length + paramSlack(length))
+    return Acad::eInvalidInput;
   if (length == 0.0) return Acad::eDegenerateGeometry;
   deriv = (end_ - start_) / length;
   return Acad::eOk;
@@ -171,10 +174,19 @@ Acad::ErrorStatus AcDbLine::dxfOutFields(AcDbDxfFiler* filer) const {
 
 bool AcDbLine::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   switch (item.code) {
-    case 10: start_ = entfile::pointOf(item); return true;
-    case 11: end_ = entfile::pointOf(item); return true;
-    case 39: thickness_ = entfile::realOf(item); return true;
-    case 210: normal_ = entgeom::unitNormal(entfile::vectorOf(item)); return true;
-    default: return AcDbCurve::dxfInItem(filer, item);
+    case 10:
+      start_ = entfile::pointOf(item);
+      return true;
+    case 11:
+      end_ = entfile::pointOf(item);
+      return true;
+    case 39:
+      thickness_ = entfile::realOf(item);
+      return true;
+    case 210:
+      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
+      return true;
+    default:
+      return AcDbCurve::dxfInItem(filer, item);
   }
 }

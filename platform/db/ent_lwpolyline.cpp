@@ -44,8 +44,9 @@ bool commonWidth(const std::vector<AcDbPolyline::Vertex>& vertices, double& widt
 }
 }  // namespace
 
-Acad::ErrorStatus AcDbPolyline::addVertexAt(unsigned int index, const AcGePoint2d& point, double bulge,
-                                            double startWidth, double endWidth, Adesk::Int32 identifier) {
+Acad::ErrorStatus AcDbPolyline::addVertexAt(unsigned int index, const AcGePoint2d& point,
+                                            double bulge, double startWidth, double endWidth,
+                                            Adesk::Int32 identifier) {
   if (index > vertices_.size()) return Acad::eInvalidIndex;
   assertWriteEnabled();
   double common = 0.0;
@@ -100,14 +101,16 @@ Acad::ErrorStatus AcDbPolyline::setBulgeAt(unsigned int index, double bulge) {
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbPolyline::getWidthsAt(unsigned int index, double& startWidth, double& endWidth) const {
+Acad::ErrorStatus AcDbPolyline::getWidthsAt(unsigned int index, double& startWidth,
+                                            double& endWidth) const {
   if (index >= vertices_.size()) return Acad::eInvalidIndex;
   startWidth = vertices_[index].startWidth;
   endWidth = vertices_[index].endWidth;
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbPolyline::setWidthsAt(unsigned int index, double startWidth, double endWidth) {
+Acad::ErrorStatus AcDbPolyline::setWidthsAt(unsigned int index, double startWidth,
+                                            double endWidth) {
   if (index >= vertices_.size()) return Acad::eInvalidIndex;
   if (startWidth < 0.0 || endWidth < 0.0) return Acad::eInvalidInput;
   assertWriteEnabled();
@@ -116,7 +119,8 @@ Acad::ErrorStatus AcDbPolyline::setWidthsAt(unsigned int index, double startWidt
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbPolyline::getVertexIdentifierAt(unsigned int index, Adesk::Int32& identifier) const {
+Acad::ErrorStatus AcDbPolyline::getVertexIdentifierAt(unsigned int index,
+                                                      Adesk::Int32& identifier) const {
   if (index >= vertices_.size()) return Acad::eInvalidIndex;
   identifier = vertices_[index].identifier;
   return Acad::eOk;
@@ -184,9 +188,11 @@ Acad::ErrorStatus AcDbPolyline::getArcSegAt(unsigned int index, AcGeCircArc3d& a
   AcGeVector3d x = entgeom::ocsXAxis(n);
   // Clockwise segments run counter-clockwise about the reversed normal, where angles change sign.
   if (s.sweep() >= 0.0) {
-    arc.set(curve.toWorld(s.center()), n, x, s.radius(), s.startAngle(), s.startAngle() + s.sweep());
+    arc.set(curve.toWorld(s.center()), n, x, s.radius(), s.startAngle(),
+            s.startAngle() + s.sweep());
   } else {
-    arc.set(curve.toWorld(s.center()), -n, x, s.radius(), -s.startAngle(), -s.startAngle() - s.sweep());
+    arc.set(curve.toWorld(s.center()), -n, x, s.radius(), -s.startAngle(),
+            -s.startAngle() - s.sweep());
   }
   return Acad::eOk;
 }
@@ -196,7 +202,8 @@ bool AcDbPolyline::onSegAt(unsigned int index, const AcGePoint2d& point, double&
   if (type != kLine && type != kArc) return false;
   ge::PathSegment s = planarCurveOf(*this).path().segment(static_cast<int>(index));
   double t = s.closestParam(point, false);
-  double tol = ge::scaledTolerance(1e-9, std::max(ge::magnitudeOf(point), ge::magnitudeOf(s.start())));
+  double tol =
+      ge::scaledTolerance(1e-9, std::max(ge::magnitudeOf(point), ge::magnitudeOf(s.start())));
   if (s.pointAt(t).distanceTo(point) > tol) return false;
   param = index + t;
   return true;
@@ -215,7 +222,8 @@ void AcDbPolyline::setPlinegen(bool plinegen) {
 bool AcDbPolyline::isOnlyLines() const { return !hasBulges(); }
 
 bool AcDbPolyline::hasBulges() const {
-  return std::any_of(vertices_.begin(), vertices_.end(), [](const Vertex& v) { return v.bulge != 0.0; });
+  return std::any_of(vertices_.begin(), vertices_.end(),
+                     [](const Vertex& v) { return v.bulge != 0.0; });
 }
 
 bool AcDbPolyline::hasWidth() const {
@@ -260,12 +268,18 @@ void AcDbPolyline::getCoordSystem(AcGeMatrix3d& transform) const {
 
 // Curve queries.
 
-Acad::ErrorStatus AcDbPolyline::getStartParam(double& param) const { return planarCurveOf(*this).startParam(param); }
-Acad::ErrorStatus AcDbPolyline::getEndParam(double& param) const { return planarCurveOf(*this).endParam(param); }
+Acad::ErrorStatus AcDbPolyline::getStartParam(double& param) const {
+  return planarCurveOf(*this).startParam(param);
+}
+Acad::ErrorStatus AcDbPolyline::getEndParam(double& param) const {
+  return planarCurveOf(*this).endParam(param);
+}
 Acad::ErrorStatus AcDbPolyline::getStartPoint(AcGePoint3d& point) const {
   return planarCurveOf(*this).startPoint(point);
 }
-Acad::ErrorStatus AcDbPolyline::getEndPoint(AcGePoint3d& point) const { return planarCurveOf(*this).endPoint(point); }
+Acad::ErrorStatus AcDbPolyline::getEndPoint(AcGePoint3d& point) const {
+  return planarCurveOf(*this).endPoint(point);
+}
 Acad::ErrorStatus AcDbPolyline::getPointAtParam(double param, AcGePoint3d& point) const {
   return planarCurveOf(*this).pointAtParam(param, point);
 }
@@ -285,7 +299,9 @@ Acad::ErrorStatus AcDbPolyline::getClosestPointTo(const AcGePoint3d& given, AcGe
                                                   bool extend) const {
   return planarCurveOf(*this).closestPointTo(given, closest, extend);
 }
-Acad::ErrorStatus AcDbPolyline::getArea(double& area) const { return planarCurveOf(*this).area(area); }
+Acad::ErrorStatus AcDbPolyline::getArea(double& area) const {
+  return planarCurveOf(*this).area(area);
+}
 
 Acad::ErrorStatus AcDbPolyline::getOffsetCurves(double distance, AcDbVoidPtrArray& curves) const {
   if (vertices_.size() < 2) return Acad::eDegenerateGeometry;
@@ -440,9 +456,16 @@ bool AcDbPolyline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       plinegen_ = (flags & 128) != 0;
       return true;
     }
-    case 38: elevation_ = entfile::realOf(item); return true;
-    case 39: thickness_ = entfile::realOf(item); return true;
-    case 210: normal_ = entgeom::unitNormal(entfile::vectorOf(item)); return true;
-    default: return AcDbCurve::dxfInItem(filer, item);
+    case 38:
+      elevation_ = entfile::realOf(item);
+      return true;
+    case 39:
+      thickness_ = entfile::realOf(item);
+      return true;
+    case 210:
+      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
+      return true;
+    default:
+      return AcDbCurve::dxfInItem(filer, item);
   }
 }

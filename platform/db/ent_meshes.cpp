@@ -54,9 +54,13 @@ Acad::ErrorStatus AcDbPolyFaceMeshVertex::dxfOutFields(AcDbDxfFiler* filer) cons
 
 bool AcDbPolyFaceMeshVertex::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   switch (item.code) {
-    case 10: position_ = entfile::pointOf(item); return true;
-    case 70: return true;  // the kind's own flags
-    default: return AcDbVertex::dxfInItem(filer, item);
+    case 10:
+      position_ = entfile::pointOf(item);
+      return true;
+    case 70:
+      return true;  // the kind's own flags
+    default:
+      return AcDbVertex::dxfInItem(filer, item);
   }
 }
 
@@ -64,10 +68,12 @@ bool AcDbPolyFaceMeshVertex::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item)
 
 AcDbFaceRecord::AcDbFaceRecord() = default;
 
-AcDbFaceRecord::AcDbFaceRecord(Adesk::Int16 vtx0, Adesk::Int16 vtx1, Adesk::Int16 vtx2, Adesk::Int16 vtx3)
+AcDbFaceRecord::AcDbFaceRecord(Adesk::Int16 vtx0, Adesk::Int16 vtx1, Adesk::Int16 vtx2,
+                               Adesk::Int16 vtx3)
     : indices_{vtx0, vtx1, vtx2, vtx3} {}
 
-Acad::ErrorStatus AcDbFaceRecord::getVertexAt(Adesk::UInt16 corner, Adesk::Int16& vertexIndex) const {
+Acad::ErrorStatus AcDbFaceRecord::getVertexAt(Adesk::UInt16 corner,
+                                              Adesk::Int16& vertexIndex) const {
   if (corner > 3) return Acad::eInvalidIndex;
   vertexIndex = static_cast<Adesk::Int16>(std::abs(indices_[corner]));
   return Acad::eOk;
@@ -117,12 +123,16 @@ Acad::ErrorStatus AcDbFaceRecord::dxfOutFields(AcDbDxfFiler* filer) const {
 bool AcDbFaceRecord::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   switch (item.code) {
     case 10:
-    case 70: return true;
+    case 70:
+      return true;
     case 71:
     case 72:
     case 73:
-    case 74: indices_[item.code - 71] = static_cast<Adesk::Int16>(entfile::intOf(item)); return true;
-    default: return AcDbVertex::dxfInItem(filer, item);
+    case 74:
+      indices_[item.code - 71] = static_cast<Adesk::Int16>(entfile::intOf(item));
+      return true;
+    default:
+      return AcDbVertex::dxfInItem(filer, item);
   }
 }
 
@@ -171,8 +181,8 @@ Acad::ErrorStatus AcDbPolyFaceMesh::appendFaceRecord(AcDbObjectId& id, AcDbFaceR
   return followers_->append(face, &id);
 }
 
-Acad::ErrorStatus AcDbPolyFaceMesh::openVertex(AcDbVertex*& vertex, AcDbObjectId id, AcDb::OpenMode mode,
-                                               bool openErased) const {
+Acad::ErrorStatus AcDbPolyFaceMesh::openVertex(AcDbVertex*& vertex, AcDbObjectId id,
+                                               AcDb::OpenMode mode, bool openErased) const {
   vertex = nullptr;
   if (!followers_->contains(id)) return Acad::eInvalidInput;
   return acdbOpenObject(vertex, id, mode, openErased);
@@ -229,8 +239,10 @@ bool AcDbPolyFaceMesh::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
     case 30:
     case 70:
     case 71:  // the counts follow from the vertices and faces
-    case 72: return true;
-    default: return AcDbEntity::dxfInItem(filer, item);
+    case 72:
+      return true;
+    default:
+      return AcDbEntity::dxfInItem(filer, item);
   }
 }
 
@@ -263,9 +275,14 @@ Acad::ErrorStatus AcDbPolygonMeshVertex::dxfOutFields(AcDbDxfFiler* filer) const
 
 bool AcDbPolygonMeshVertex::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   switch (item.code) {
-    case 10: position_ = entfile::pointOf(item); return true;
-    case 70: flags_ = entfile::intOf(item) | 64; return true;
-    default: return AcDbVertex::dxfInItem(filer, item);
+    case 10:
+      position_ = entfile::pointOf(item);
+      return true;
+    case 70:
+      flags_ = entfile::intOf(item) | 64;
+      return true;
+    default:
+      return AcDbVertex::dxfInItem(filer, item);
   }
 }
 
@@ -288,10 +305,14 @@ AcDbPolygonMesh::~AcDbPolygonMesh() = default;
 
 AcDb::PolyMeshType AcDbPolygonMesh::polyMeshType() const {
   switch (surfaceType_) {
-    case 5: return AcDb::kQuadSurfaceMesh;
-    case 6: return AcDb::kCubicSurfaceMesh;
-    case 8: return AcDb::kBezierSurfaceMesh;
-    default: return AcDb::kSimpleMesh;
+    case 5:
+      return AcDb::kQuadSurfaceMesh;
+    case 6:
+      return AcDb::kCubicSurfaceMesh;
+    case 8:
+      return AcDb::kBezierSurfaceMesh;
+    default:
+      return AcDb::kSimpleMesh;
   }
 }
 
@@ -299,7 +320,8 @@ AcDb::PolyMeshType AcDbPolygonMesh::polyMeshType() const {
 Acad::ErrorStatus AcDbPolygonMesh::setPolyMeshType(AcDb::PolyMeshType type) {
   assertWriteEnabled();
   static const int kSurfaceTypes[] = {0, 5, 6, 8};
-  surfaceType_ = kSurfaceTypes[type >= AcDb::kSimpleMesh && type <= AcDb::kBezierSurfaceMesh ? type : 0];
+  surfaceType_ =
+      kSurfaceTypes[type >= AcDb::kSimpleMesh && type <= AcDb::kBezierSurfaceMesh ? type : 0];
   flags_ = surfaceType_ != 0 ? (flags_ | 4) : (flags_ & ~4);
   return Acad::eOk;
 }
@@ -392,7 +414,8 @@ Acad::ErrorStatus AcDbPolygonMesh::setOwnerId(AcDbObjectId owner) {
 void AcDbPolygonMesh::subentityIds(AcDbObjectIdArray& ids) const { followers_->ids(ids); }
 AcDbObjectId AcDbPolygonMesh::sequenceEndId() const { return followers_->sequenceEnd(); }
 bool AcDbPolygonMesh::adoptSubentity(AcDbObjectId id) {
-  return AcDbPolygonMeshVertex::cast(peekObject<AcDbEntity>(id)) != nullptr && followers_->adopt(id);
+  return AcDbPolygonMeshVertex::cast(peekObject<AcDbEntity>(id)) != nullptr &&
+         followers_->adopt(id);
 }
 void AcDbPolygonMesh::setSequenceEndId(AcDbObjectId id) { followers_->setSequenceEnd(id); }
 
@@ -416,13 +439,27 @@ bool AcDbPolygonMesh::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   switch (item.code) {
     case 66:
     case 10:
-    case 30: return true;
-    case 70: flags_ = (entfile::intOf(item) & (1 | 4 | 32 | 128)) | 16; return true;
-    case 71: mSize_ = static_cast<Adesk::Int16>(entfile::intOf(item)); return true;
-    case 72: nSize_ = static_cast<Adesk::Int16>(entfile::intOf(item)); return true;
-    case 73: mDensity_ = static_cast<Adesk::Int16>(entfile::intOf(item)); return true;
-    case 74: nDensity_ = static_cast<Adesk::Int16>(entfile::intOf(item)); return true;
-    case 75: surfaceType_ = entfile::intOf(item); return true;
-    default: return AcDbEntity::dxfInItem(filer, item);
+    case 30:
+      return true;
+    case 70:
+      flags_ = (entfile::intOf(item) & (1 | 4 | 32 | 128)) | 16;
+      return true;
+    case 71:
+      mSize_ = static_cast<Adesk::Int16>(entfile::intOf(item));
+      return true;
+    case 72:
+      nSize_ = static_cast<Adesk::Int16>(entfile::intOf(item));
+      return true;
+    case 73:
+      mDensity_ = static_cast<Adesk::Int16>(entfile::intOf(item));
+      return true;
+    case 74:
+      nDensity_ = static_cast<Adesk::Int16>(entfile::intOf(item));
+      return true;
+    case 75:
+      surfaceType_ = entfile::intOf(item);
+      return true;
+    default:
+      return AcDbEntity::dxfInItem(filer, item);
   }
 }

@@ -36,14 +36,19 @@ std::wstring stripFormatting(const std::wstring& contents) {
       case L'N':
         out += L'\n';
         break;
-      case L'~': out += L' '; break;
+      case L'~':
+        out += L' ';
+        break;
       case L'\\':
       case L'{':
-      case L'}': out += code; break;
+      case L'}':
+        out += code;
+        break;
       case L'S': {
         // Stacked text "a^b", "a/b" or "a#b" up to ';': shown as a/b.
         size_t end = contents.find(L';', i);
-        std::wstring stacked = contents.substr(i + 1, end == std::wstring::npos ? std::wstring::npos : end - i - 1);
+        std::wstring stacked =
+            contents.substr(i + 1, end == std::wstring::npos ? std::wstring::npos : end - i - 1);
         for (wchar_t& s : stacked) {
           if (s == L'^' || s == L'#') s = L'/';
         }
@@ -56,7 +61,8 @@ std::wstring stripFormatting(const std::wstring& contents) {
       case L'O':
       case L'o':
       case L'K':
-      case L'k': break;  // underline, overline, strike-through toggles
+      case L'k':
+        break;  // underline, overline, strike-through toggles
       default: {
         // Codes with a value up to ';' (font, height, width, colour, tracking, alignment...).
         size_t end = contents.find(L';', i);
@@ -74,12 +80,14 @@ std::vector<std::wstring> wrapLines(const std::wstring& text, double height, dou
   size_t start = 0;
   while (true) {
     size_t end = text.find(L'\n', start);
-    std::wstring paragraph = text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start);
+    std::wstring paragraph =
+        text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start);
     std::wstring line;
     size_t pos = 0;
     while (pos <= paragraph.size()) {
       size_t space = paragraph.find(L' ', pos);
-      std::wstring word = paragraph.substr(pos, space == std::wstring::npos ? std::wstring::npos : space - pos);
+      std::wstring word =
+          paragraph.substr(pos, space == std::wstring::npos ? std::wstring::npos : space - pos);
       std::wstring candidate = line.empty() ? word : line + L" " + word;
       if (width > 0.0 && !line.empty() && ge::textAdvance(candidate, height) > width) {
         lines.push_back(line);
@@ -192,7 +200,8 @@ void AcDbMText::layout(double& width, double& height) const {
   std::vector<std::wstring> lines = wrapLines(ge::decodeSpecialCodes(text()), height_, width_);
   width = 0.0;
   for (const std::wstring& line : lines) width = std::max(width, ge::textAdvance(line, height_));
-  height = lines.empty() ? 0.0 : height_ + (lines.size() - 1) * height_ * kLinePitch * spacingFactor_;
+  height =
+      lines.empty() ? 0.0 : height_ + (lines.size() - 1) * height_ * kLinePitch * spacingFactor_;
 }
 
 double AcDbMText::actualHeight() const {
@@ -237,7 +246,8 @@ Acad::ErrorStatus AcDbMText::getGeomExtents(AcDbExtents& extents) const {
 
 Acad::ErrorStatus AcDbMText::transformBy(const AcGeMatrix3d& transform) {
   double scale = 0.0;
-  if (!entgeom::uniformScaleInPlane(transform, normal_, scale)) return Acad::eCannotScaleNonUniformly;
+  if (!entgeom::uniformScaleInPlane(transform, normal_, scale))
+    return Acad::eCannotScaleNonUniformly;
   AcGeVector3d normal = transform * normal_;
   AcGeVector3d direction = transform * direction_;
   if (normal.isZeroLength() || direction.isZeroLength()) return Acad::eCannotScaleNonUniformly;
@@ -292,24 +302,37 @@ Acad::ErrorStatus AcDbMText::dxfInFields(AcDbDxfFiler* filer) {
 
 bool AcDbMText::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   switch (item.code) {
-    case 10: location_ = entfile::pointOf(item); return true;
-    case 40: height_ = entfile::realOf(item); return true;
-    case 41: width_ = entfile::realOf(item); return true;
+    case 10:
+      location_ = entfile::pointOf(item);
+      return true;
+    case 40:
+      height_ = entfile::realOf(item);
+      return true;
+    case 41:
+      width_ = entfile::realOf(item);
+      return true;
     case 71: {
       int a = entfile::intOf(item);
       attachment_ = static_cast<AttachmentPoint>(a >= 1 && a <= 9 ? a : 1);
       return true;
     }
-    case 72: flow_ = static_cast<FlowDirection>(std::clamp(entfile::intOf(item), 1, 5)); return true;
-    case 3: chunks_ += item.text; return true;
+    case 72:
+      flow_ = static_cast<FlowDirection>(std::clamp(entfile::intOf(item), 1, 5));
+      return true;
+    case 3:
+      chunks_ += item.text;
+      return true;
     case 1:
       contents_ = chunks_ + item.text;
       chunks_.clear();
       return true;
     case 7:
-      style_ = item.kind == DxfKind::kId ? item.id : entfile::textStyleByName(filer, this, item.text);
+      style_ =
+          item.kind == DxfKind::kId ? item.id : entfile::textStyleByName(filer, this, item.text);
       return true;
-    case 210: normal_ = entgeom::unitNormal(entfile::vectorOf(item)); return true;
+    case 210:
+      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
+      return true;
     case 11: {
       AcGeVector3d d = entfile::vectorOf(item);
       if (!d.isZeroLength()) {
@@ -322,8 +345,13 @@ bool AcDbMText::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       rotationRead_ = entfile::angleOf(item);
       rotationGiven_ = true;
       return true;
-    case 73: spacingStyle_ = entfile::intOf(item) == 2 ? kExactly : kAtLeast; return true;
-    case 44: spacingFactor_ = entfile::realOf(item); return true;
-    default: return AcDbEntity::dxfInItem(filer, item);
+    case 73:
+      spacingStyle_ = entfile::intOf(item) == 2 ? kExactly : kAtLeast;
+      return true;
+    case 44:
+      spacingFactor_ = entfile::realOf(item);
+      return true;
+    default:
+      return AcDbEntity::dxfInItem(filer, item);
   }
 }

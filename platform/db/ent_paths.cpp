@@ -123,7 +123,8 @@ void PlanarPathCurve::addExtents(AcDbExtents& extents) const {
     extents.addPoint(toWorld(s.start()));
     extents.addPoint(toWorld(s.end()));
     if (s.isArc()) {
-      entgeom::addArcExtents(extents, toWorld(s.center()), x, y, s.radius(), s.startAngle(), s.sweep());
+      entgeom::addArcExtents(extents, toWorld(s.center()), x, y, s.radius(), s.startAngle(),
+                             s.sweep());
     }
   }
 }
@@ -254,7 +255,8 @@ Acad::ErrorStatus PointChainCurve::closestPointTo(const AcGePoint3d& given, AcGe
     double t = len2 > 0.0 ? (given - vertex(i)).dotProduct(d) / len2 : 0.0;
     // An extended open chain prolongs its first segment backwards and its last one forwards.
     double low = (extend && !closed_ && i == 0) ? -std::numeric_limits<double>::infinity() : 0.0;
-    double high = (extend && !closed_ && i == n - 1) ? std::numeric_limits<double>::infinity() : 1.0;
+    double high =
+        (extend && !closed_ && i == n - 1) ? std::numeric_limits<double>::infinity() : 1.0;
     t = std::clamp(t, low, high);
     AcGePoint3d p = vertex(i) + d * t;
     double dist = p.distanceTo(given);
@@ -276,7 +278,8 @@ Acad::ErrorStatus PointChainCurve::area(double& value) const {
   for (size_t i = 0; i < points_.size(); ++i) {
     const AcGePoint3d& a = points_[i];
     const AcGePoint3d& b = points_[(i + 1) % points_.size()];
-    newell += AcGeVector3d((a.y - b.y) * (a.z + b.z), (a.z - b.z) * (a.x + b.x), (a.x - b.x) * (a.y + b.y));
+    newell += AcGeVector3d((a.y - b.y) * (a.z + b.z), (a.z - b.z) * (a.x + b.x),
+                           (a.x - b.x) * (a.y + b.y));
   }
   if (newell.isZeroLength()) {
     value = 0.0;

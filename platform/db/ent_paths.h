@@ -35,7 +35,8 @@ class PlanarPathCurve {
   Acad::ErrorStatus firstDeriv(double param, AcGeVector3d& deriv) const;
   // The nearest point of the curve to a point of space (the nearest to its projection on the
   // plane, lifted to the plane).
-  Acad::ErrorStatus closestPointTo(const AcGePoint3d& given, AcGePoint3d& closest, bool extend) const;
+  Acad::ErrorStatus closestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,
+                                   bool extend) const;
   Acad::ErrorStatus area(double& value) const;
   void addExtents(AcDbExtents& extents) const;
 
@@ -61,12 +62,15 @@ class PointChainCurve {
   Acad::ErrorStatus distAtParam(double param, double& dist) const;
   Acad::ErrorStatus paramAtDist(double dist, double& param) const;
   Acad::ErrorStatus firstDeriv(double param, AcGeVector3d& deriv) const;
-  Acad::ErrorStatus closestPointTo(const AcGePoint3d& given, AcGePoint3d& closest, bool extend) const;
+  Acad::ErrorStatus closestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,
+                                   bool extend) const;
   // Area of a closed planar chain (of an open one closed by its chord); eNonPlanarEntity otherwise.
   Acad::ErrorStatus area(double& value) const;
 
  private:
-  const AcGePoint3d& vertex(int i) const { return points_[static_cast<size_t>(i) % points_.size()]; }
+  const AcGePoint3d& vertex(int i) const {
+    return points_[static_cast<size_t>(i) % points_.size()];
+  }
   double tolerance() const;
 
   std::vector<AcGePoint3d> points_;

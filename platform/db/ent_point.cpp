@@ -68,11 +68,20 @@ Acad::ErrorStatus AcDbPoint::dxfOutFields(AcDbDxfFiler* filer) const {
 
 bool AcDbPoint::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   switch (item.code) {
-    case 10: position_ = entfile::pointOf(item); return true;
-    case 39: thickness_ = entfile::realOf(item); return true;
-    case 210: normal_ = entgeom::unitNormal(entfile::vectorOf(item)); return true;
-    case 50: ecsRotation_ = entfile::angleOf(item); return true;
-    default: return AcDbEntity::dxfInItem(filer, item);
+    case 10:
+      position_ = entfile::pointOf(item);
+      return true;
+    case 39:
+      thickness_ = entfile::realOf(item);
+      return true;
+    case 210:
+      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
+      return true;
+    case 50:
+      ecsRotation_ = entfile::angleOf(item);
+      return true;
+    default:
+      return AcDbEntity::dxfInItem(filer, item);
   }
 }
 

@@ -1,5 +1,6 @@
-// AcDb2dPolyline and AcDb2dVertex. The vertices are entities the polyline owns (db/ent_followers.h);
-// their positions are in the polyline's object coordinate system, at its elevation.
+// AcDb2dPolyline and AcDb2dVertex. The vertices are entities the polyline owns
+// (db/ent_followers.h); their positions are in the polyline's object coordinate system, at its
+// elevation.
 #include <algorithm>
 #include <cmath>
 
@@ -18,9 +19,13 @@
 
 AcDb2dVertex::AcDb2dVertex() = default;
 
-AcDb2dVertex::AcDb2dVertex(const AcGePoint3d& position, double bulge, double startWidth, double endWidth,
-                           double tangent, Adesk::Int32 vertexIdentifier)
-    : position_(position), startWidth_(startWidth), endWidth_(endWidth), bulge_(bulge), tangent_(tangent),
+AcDb2dVertex::AcDb2dVertex(const AcGePoint3d& position, double bulge, double startWidth,
+                           double endWidth, double tangent, Adesk::Int32 vertexIdentifier)
+    : position_(position),
+      startWidth_(startWidth),
+      endWidth_(endWidth),
+      bulge_(bulge),
+      tangent_(tangent),
       identifier_(vertexIdentifier) {}
 
 AcDb::Vertex2dType AcDb2dVertex::vertexType() const {
@@ -107,14 +112,29 @@ Acad::ErrorStatus AcDb2dVertex::dxfOutFields(AcDbDxfFiler* filer) const {
 
 bool AcDb2dVertex::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   switch (item.code) {
-    case 10: position_ = entfile::pointOf(item); return true;
-    case 40: startWidth_ = entfile::realOf(item); return true;
-    case 41: endWidth_ = entfile::realOf(item); return true;
-    case 42: bulge_ = entfile::realOf(item); return true;
-    case 70: flags_ = entfile::intOf(item); return true;
-    case 50: tangent_ = ge::normalizeAngle(entfile::angleOf(item)); return true;
-    case 91: identifier_ = entfile::intOf(item); return true;
-    default: return AcDbVertex::dxfInItem(filer, item);
+    case 10:
+      position_ = entfile::pointOf(item);
+      return true;
+    case 40:
+      startWidth_ = entfile::realOf(item);
+      return true;
+    case 41:
+      endWidth_ = entfile::realOf(item);
+      return true;
+    case 42:
+      bulge_ = entfile::realOf(item);
+      return true;
+    case 70:
+      flags_ = entfile::intOf(item);
+      return true;
+    case 50:
+      tangent_ = ge::normalizeAngle(entfile::angleOf(item));
+      return true;
+    case 91:
+      identifier_ = entfile::intOf(item);
+      return true;
+    default:
+      return AcDbVertex::dxfInItem(filer, item);
   }
 }
 
@@ -122,9 +142,9 @@ bool AcDb2dVertex::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
 
 AcDb2dPolyline::AcDb2dPolyline() : followers_(std::make_unique<EntityFollowers>(this, true)) {}
 
-AcDb2dPolyline::AcDb2dPolyline(AcDb::Poly2dType type, const AcGePoint3dArray& vertices, double elevation,
-                               bool closed, double defaultStartWidth, double defaultEndWidth,
-                               const AcGeDoubleArray* bulges)
+AcDb2dPolyline::AcDb2dPolyline(AcDb::Poly2dType type, const AcGePoint3dArray& vertices,
+                               double elevation, bool closed, double defaultStartWidth,
+                               double defaultEndWidth, const AcGeDoubleArray* bulges)
     : AcDb2dPolyline() {
   elevation_ = elevation;
   defaultStartWidth_ = defaultStartWidth;
@@ -166,10 +186,19 @@ Acad::ErrorStatus AcDb2dPolyline::setPolyType(AcDb::Poly2dType type) {
   flags_ &= ~(2 | 4);
   curveType_ = 0;
   switch (type) {
-    case AcDb::k2dFitCurvePoly: flags_ |= 2; break;
-    case AcDb::k2dQuadSplinePoly: flags_ |= 4; curveType_ = 5; break;
-    case AcDb::k2dCubicSplinePoly: flags_ |= 4; curveType_ = 6; break;
-    default: break;
+    case AcDb::k2dFitCurvePoly:
+      flags_ |= 2;
+      break;
+    case AcDb::k2dQuadSplinePoly:
+      flags_ |= 4;
+      curveType_ = 5;
+      break;
+    case AcDb::k2dCubicSplinePoly:
+      flags_ |= 4;
+      curveType_ = 6;
+      break;
+    default:
+      break;
   }
   return Acad::eOk;
 }
@@ -276,10 +305,12 @@ Acad::ErrorStatus AcDb2dPolyline::appendVertex(AcDbObjectId& id, AcDb2dVertex* v
   return followers_->append(vertex, &id);
 }
 
-Acad::ErrorStatus AcDb2dPolyline::insertVertexAt(const AcDb2dVertex* indexVertex, AcDb2dVertex* newVertex) {
+Acad::ErrorStatus AcDb2dPolyline::insertVertexAt(const AcDb2dVertex* indexVertex,
+                                                 AcDb2dVertex* newVertex) {
   assertWriteEnabled();
-  return followers_->insertAfter(indexVertex != nullptr ? indexVertex : static_cast<const AcDbEntity*>(this),
-                                 newVertex, nullptr);
+  return followers_->insertAfter(
+      indexVertex != nullptr ? indexVertex : static_cast<const AcDbEntity*>(this), newVertex,
+      nullptr);
 }
 
 Acad::ErrorStatus AcDb2dPolyline::insertVertexAt(AcDbObjectId& newId, AcDbObjectId indexVertexId,
@@ -293,8 +324,8 @@ Acad::ErrorStatus AcDb2dPolyline::insertVertexAt(AcDbObjectId& newId, AcDbObject
   return followers_->insertAfter(after, newVertex, &newId);
 }
 
-Acad::ErrorStatus AcDb2dPolyline::openVertex(AcDb2dVertex*& vertex, AcDbObjectId id, AcDb::OpenMode mode,
-                                             bool openErased) const {
+Acad::ErrorStatus AcDb2dPolyline::openVertex(AcDb2dVertex*& vertex, AcDbObjectId id,
+                                             AcDb::OpenMode mode, bool openErased) const {
   vertex = nullptr;
   if (!followers_->contains(id)) return Acad::eInvalidInput;
   return acdbOpenObject(vertex, id, mode, openErased);
@@ -309,8 +340,12 @@ AcGePoint3d AcDb2dPolyline::vertexPosition(const AcDb2dVertex& vertex) const {
 
 // Curve queries.
 
-Acad::ErrorStatus AcDb2dPolyline::getStartParam(double& param) const { return planarCurveOf(*this).startParam(param); }
-Acad::ErrorStatus AcDb2dPolyline::getEndParam(double& param) const { return planarCurveOf(*this).endParam(param); }
+Acad::ErrorStatus AcDb2dPolyline::getStartParam(double& param) const {
+  return planarCurveOf(*this).startParam(param);
+}
+Acad::ErrorStatus AcDb2dPolyline::getEndParam(double& param) const {
+  return planarCurveOf(*this).endParam(param);
+}
 Acad::ErrorStatus AcDb2dPolyline::getStartPoint(AcGePoint3d& point) const {
   return planarCurveOf(*this).startPoint(point);
 }
@@ -336,7 +371,9 @@ Acad::ErrorStatus AcDb2dPolyline::getClosestPointTo(const AcGePoint3d& given, Ac
                                                     bool extend) const {
   return planarCurveOf(*this).closestPointTo(given, closest, extend);
 }
-Acad::ErrorStatus AcDb2dPolyline::getArea(double& area) const { return planarCurveOf(*this).area(area); }
+Acad::ErrorStatus AcDb2dPolyline::getArea(double& area) const {
+  return planarCurveOf(*this).area(area);
+}
 
 Acad::ErrorStatus AcDb2dPolyline::getOffsetCurves(double distance, AcDbVoidPtrArray& curves) const {
   PlanarPathCurve curve = planarCurveOf(*this);
@@ -389,7 +426,8 @@ Acad::ErrorStatus AcDb2dPolyline::transformBy(const AcGeMatrix3d& transform) {
     auto* v = AcDb2dVertex::cast(e);
     if (v == nullptr) return;
     AcGePoint3d p = v->position();
-    AcGePoint3d world = transform * entgeom::ocsToWorld(oldNormal, AcGePoint3d(p.x, p.y, oldElevation));
+    AcGePoint3d world =
+        transform * entgeom::ocsToWorld(oldNormal, AcGePoint3d(p.x, p.y, oldElevation));
     AcGePoint3d local = entgeom::worldToOcs(newNormal, world);
     v->setPosition(AcGePoint3d(local.x, local.y, newElevation));
     if (reversed) v->setBulge(-v->bulge());
@@ -441,15 +479,33 @@ Acad::ErrorStatus AcDb2dPolyline::dxfOutFields(AcDbDxfFiler* filer) const {
 
 bool AcDb2dPolyline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   switch (item.code) {
-    case 66: return true;  // followers come anyway
-    case 10: elevation_ = entfile::pointOf(item).z; return true;
-    case 30: elevation_ = entfile::realOf(item); return true;
-    case 39: thickness_ = entfile::realOf(item); return true;
-    case 70: flags_ = entfile::intOf(item) & (1 | 2 | 4 | 128); return true;
-    case 40: defaultStartWidth_ = entfile::realOf(item); return true;
-    case 41: defaultEndWidth_ = entfile::realOf(item); return true;
-    case 75: curveType_ = entfile::intOf(item); return true;
-    case 210: normal_ = entgeom::unitNormal(entfile::vectorOf(item)); return true;
-    default: return AcDbCurve::dxfInItem(filer, item);
+    case 66:
+      return true;  // followers come anyway
+    case 10:
+      elevation_ = entfile::pointOf(item).z;
+      return true;
+    case 30:
+      elevation_ = entfile::realOf(item);
+      return true;
+    case 39:
+      thickness_ = entfile::realOf(item);
+      return true;
+    case 70:
+      flags_ = entfile::intOf(item) & (1 | 2 | 4 | 128);
+      return true;
+    case 40:
+      defaultStartWidth_ = entfile::realOf(item);
+      return true;
+    case 41:
+      defaultEndWidth_ = entfile::realOf(item);
+      return true;
+    case 75:
+      curveType_ = entfile::intOf(item);
+      return true;
+    case 210:
+      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
+      return true;
+    default:
+      return AcDbCurve::dxfInItem(filer, item);
   }
 }

@@ -44,9 +44,14 @@ Acad::ErrorStatus AcDb3dPolylineVertex::dxfOutFields(AcDbDxfFiler* filer) const 
 
 bool AcDb3dPolylineVertex::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   switch (item.code) {
-    case 10: position_ = entfile::pointOf(item); return true;
-    case 70: flags_ = entfile::intOf(item) | 32; return true;
-    default: return AcDbVertex::dxfInItem(filer, item);
+    case 10:
+      position_ = entfile::pointOf(item);
+      return true;
+    case 70:
+      flags_ = entfile::intOf(item) | 32;
+      return true;
+    default:
+      return AcDbVertex::dxfInItem(filer, item);
   }
 }
 
@@ -136,12 +141,18 @@ Acad::ErrorStatus AcDb3dPolyline::openVertex(AcDb3dPolylineVertex*& vertex, AcDb
 
 AcDbObjectIterator* AcDb3dPolyline::vertexIterator() const { return followers_->iterator(); }
 
-Acad::ErrorStatus AcDb3dPolyline::getStartParam(double& param) const { return pointChainOf(*this).startParam(param); }
-Acad::ErrorStatus AcDb3dPolyline::getEndParam(double& param) const { return pointChainOf(*this).endParam(param); }
+Acad::ErrorStatus AcDb3dPolyline::getStartParam(double& param) const {
+  return pointChainOf(*this).startParam(param);
+}
+Acad::ErrorStatus AcDb3dPolyline::getEndParam(double& param) const {
+  return pointChainOf(*this).endParam(param);
+}
 Acad::ErrorStatus AcDb3dPolyline::getStartPoint(AcGePoint3d& point) const {
   return pointChainOf(*this).startPoint(point);
 }
-Acad::ErrorStatus AcDb3dPolyline::getEndPoint(AcGePoint3d& point) const { return pointChainOf(*this).endPoint(point); }
+Acad::ErrorStatus AcDb3dPolyline::getEndPoint(AcGePoint3d& point) const {
+  return pointChainOf(*this).endPoint(point);
+}
 Acad::ErrorStatus AcDb3dPolyline::getPointAtParam(double param, AcGePoint3d& point) const {
   return pointChainOf(*this).pointAtParam(param, point);
 }
@@ -161,7 +172,9 @@ Acad::ErrorStatus AcDb3dPolyline::getClosestPointTo(const AcGePoint3d& given, Ac
                                                     bool extend) const {
   return pointChainOf(*this).closestPointTo(given, closest, extend);
 }
-Acad::ErrorStatus AcDb3dPolyline::getArea(double& area) const { return pointChainOf(*this).area(area); }
+Acad::ErrorStatus AcDb3dPolyline::getArea(double& area) const {
+  return pointChainOf(*this).area(area);
+}
 
 Acad::ErrorStatus AcDb3dPolyline::getGeomExtents(AcDbExtents& extents) const {
   extents = AcDbExtents();
@@ -210,9 +223,15 @@ bool AcDb3dPolyline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   switch (item.code) {
     case 66:
     case 10:
-    case 30: return true;  // a placeholder point; the vertices carry the geometry
-    case 70: flags_ = (entfile::intOf(item) & (1 | 4 | 128)) | 8; return true;
-    case 75: curveType_ = entfile::intOf(item); return true;
-    default: return AcDbCurve::dxfInItem(filer, item);
+    case 30:
+      return true;  // a placeholder point; the vertices carry the geometry
+    case 70:
+      flags_ = (entfile::intOf(item) & (1 | 4 | 128)) | 8;
+      return true;
+    case 75:
+      curveType_ = entfile::intOf(item);
+      return true;
+    default:
+      return AcDbCurve::dxfInItem(filer, item);
   }
 }

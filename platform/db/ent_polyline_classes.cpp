@@ -14,11 +14,11 @@ AcRxObject* make() {
 }
 }  // namespace
 
-#define POLYLINE_KIND_MEMBERS(CLASS, PARENT, DXFNAME)                            \
-  AcRxClass* CLASS::desc() {                                                     \
-    static AcRxClass cls(L## #CLASS, PARENT::desc(), DXFNAME, &make<CLASS>);     \
-    return &cls;                                                                 \
-  }                                                                              \
+#define POLYLINE_KIND_MEMBERS(CLASS, PARENT, DXFNAME)                        \
+  AcRxClass* CLASS::desc() {                                                 \
+    static AcRxClass cls(L## #CLASS, PARENT::desc(), DXFNAME, &make<CLASS>); \
+    return &cls;                                                             \
+  }                                                                          \
   AcRxClass* CLASS::isA() const { return desc(); }
 
 ACRX_DEFINE_ABSTRACT_MEMBERS(AcDbVertex, AcDbEntity);

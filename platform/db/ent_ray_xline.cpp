@@ -142,13 +142,16 @@ Acad::ErrorStatus AcDbRay::dxfOutFields(AcDbDxfFiler* filer) const {
 }
 bool AcDbRay::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   switch (item.code) {
-    case 10: base_ = entfile::pointOf(item); return true;
+    case 10:
+      base_ = entfile::pointOf(item);
+      return true;
     case 11: {
       AcGeVector3d d = entfile::vectorOf(item);
       if (!d.isZeroLength()) direction_ = d.normal();
       return true;
     }
-    default: return AcDbCurve::dxfInItem(filer, item);
+    default:
+      return AcDbCurve::dxfInItem(filer, item);
   }
 }
 
@@ -228,12 +231,15 @@ Acad::ErrorStatus AcDbXline::dxfOutFields(AcDbDxfFiler* filer) const {
 }
 bool AcDbXline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   switch (item.code) {
-    case 10: base_ = entfile::pointOf(item); return true;
+    case 10:
+      base_ = entfile::pointOf(item);
+      return true;
     case 11: {
       AcGeVector3d d = entfile::vectorOf(item);
       if (!d.isZeroLength()) direction_ = d.normal();
       return true;
     }
-    default: return AcDbCurve::dxfInItem(filer, item);
+    default:
+      return AcDbCurve::dxfInItem(filer, item);
   }
 }

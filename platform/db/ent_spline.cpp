@@ -31,8 +31,9 @@ AcGeDoubleArray toArray(const std::vector<double>& values) {
 }
 
 // The curve of a spline's control data.
-AcGeNurbCurve3d curveOf(int degree, const std::vector<double>& knots, const std::vector<AcGePoint3d>& points,
-                        const std::vector<double>& weights, bool periodic) {
+AcGeNurbCurve3d curveOf(int degree, const std::vector<double>& knots,
+                        const std::vector<AcGePoint3d>& points, const std::vector<double>& weights,
+                        bool periodic) {
   AcGeKnotVector kv(toArray(knots));
   if (weights.empty()) return AcGeNurbCurve3d(degree, kv, toArray(points), periodic);
   return AcGeNurbCurve3d(degree, kv, toArray(points), toArray(weights), periodic);
@@ -40,7 +41,8 @@ AcGeNurbCurve3d curveOf(int degree, const std::vector<double>& knots, const std:
 
 double curveTolerance(const std::vector<AcGePoint3d>& points) {
   double m = 1.0;
-  for (const AcGePoint3d& p : points) m = std::max({m, std::fabs(p.x), std::fabs(p.y), std::fabs(p.z)});
+  for (const AcGePoint3d& p : points)
+    m = std::max({m, std::fabs(p.x), std::fabs(p.y), std::fabs(p.z)});
   return 1e-9 * m;
 }
 
@@ -56,17 +58,21 @@ AcDbSpline::AcDbSpline(const AcGePoint3dArray& fitPoints, int order, double fitT
 
 AcDbSpline::AcDbSpline(const AcGePoint3dArray& fitPoints, const AcGeVector3d& startTangent,
                        const AcGeVector3d& endTangent, int order, double fitTolerance)
-    : degree_(std::clamp(order - 1, 1, 25)), startTangent_(startTangent), endTangent_(endTangent),
-      fitTolerance_(fitTolerance), tangentsGiven_(true) {
+    : degree_(std::clamp(order - 1, 1, 25)),
+      startTangent_(startTangent),
+      endTangent_(endTangent),
+      fitTolerance_(fitTolerance),
+      tangentsGiven_(true) {
   for (const AcGePoint3d& p : fitPoints) fitPoints_.push_back(p);
   computeFromFit();
 }
 
 AcDbSpline::AcDbSpline(int degree, bool rational, bool closed, bool periodic,
                        const AcGePoint3dArray& controlPoints, const AcGeDoubleArray& knots,
-                       const AcGeDoubleArray& weights, double controlPointTolerance, double knotTolerance) {
-  setNurbsData(degree, rational, closed, periodic, controlPoints, knots, weights, controlPointTolerance,
-               knotTolerance);
+                       const AcGeDoubleArray& weights, double controlPointTolerance,
+                       double knotTolerance) {
+  setNurbsData(degree, rational, closed, periodic, controlPoints, knots, weights,
+               controlPointTolerance, knotTolerance);
 }
 
 void AcDbSpline::computeFromFit() {
@@ -170,9 +176,10 @@ Acad::ErrorStatus AcDbSpline::setWeightAt(int index, double weight) {
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbSpline::getNurbsData(int& degree, bool& rational, bool& closed, bool& periodic,
-                                           AcGePoint3dArray& controlPoints, AcGeDoubleArray& knots,
-                                           AcGeDoubleArray& weights, double& controlPointTolerance,
+Acad::ErrorStatus AcDbSpline::getNurbsData(int& degree, bool& rational, bool& closed,
+                                           bool& periodic, AcGePoint3dArray& controlPoints,
+                                           AcGeDoubleArray& knots, AcGeDoubleArray& weights,
+                                           double& controlPointTolerance,
                                            double& knotTolerance) const {
   degree = degree_;
   rational = isRational();
@@ -187,9 +194,10 @@ Acad::ErrorStatus AcDbSpline::getNurbsData(int& degree, bool& rational, bool& cl
 }
 
 Acad::ErrorStatus AcDbSpline::setNurbsData(int degree, bool rational, bool closed, bool periodic,
-                                           const AcGePoint3dArray& controlPoints, const AcGeDoubleArray& knots,
-                                           const AcGeDoubleArray& weights, double controlPointTolerance,
-                                           double knotTolerance) {
+                                           const AcGePoint3dArray& controlPoints,
+                                           const AcGeDoubleArray& knots,
+                                           const AcGeDoubleArray& weights,
+                                           double controlPointTolerance, double knotTolerance) {
   if (degree < 1 || controlPoints.length() < degree + 1 ||
       knots.length() != controlPoints.length() + degree + 1) {
     return Acad::eInvalidInput;
@@ -224,8 +232,9 @@ Acad::ErrorStatus AcDbSpline::setFitPointAt(int index, const AcGePoint3d& point)
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbSpline::getFitData(AcGePoint3dArray& fitPoints, int& degree, double& fitTolerance,
-                                         bool& tangentsExist, AcGeVector3d& startTangent,
+Acad::ErrorStatus AcDbSpline::getFitData(AcGePoint3dArray& fitPoints, int& degree,
+                                         double& fitTolerance, bool& tangentsExist,
+                                         AcGeVector3d& startTangent,
                                          AcGeVector3d& endTangent) const {
   if (fitPoints_.empty()) return Acad::eNotApplicable;
   fitPoints = toArray(fitPoints_);
@@ -237,8 +246,9 @@ Acad::ErrorStatus AcDbSpline::getFitData(AcGePoint3dArray& fitPoints, int& degre
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbSpline::setFitData(const AcGePoint3dArray& fitPoints, int degree, double fitTolerance,
-                                         const AcGeVector3d& startTangent, const AcGeVector3d& endTangent) {
+Acad::ErrorStatus AcDbSpline::setFitData(const AcGePoint3dArray& fitPoints, int degree,
+                                         double fitTolerance, const AcGeVector3d& startTangent,
+                                         const AcGeVector3d& endTangent) {
   if (fitPoints.length() < 2) return Acad::eInvalidInput;
   assertWriteEnabled();
   fitPoints_.assign(fitPoints.begin(), fitPoints.end());
@@ -252,7 +262,8 @@ Acad::ErrorStatus AcDbSpline::setFitData(const AcGePoint3dArray& fitPoints, int 
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbSpline::getFitTangents(AcGeVector3d& startTangent, AcGeVector3d& endTangent) const {
+Acad::ErrorStatus AcDbSpline::getFitTangents(AcGeVector3d& startTangent,
+                                             AcGeVector3d& endTangent) const {
   if (fitPoints_.empty()) return Acad::eNotApplicable;
   startTangent = startTangent_;
   endTangent = endTangent_;
@@ -270,8 +281,8 @@ Acad::ErrorStatus AcDbSpline::purgeFitData() {
 // Curve queries.
 
 // Splines without control points (fewer than two fit points) have no curve.
-#define SPLINE_CURVE_OR_FAIL()                                                                    \
-  if (controlPoints_.empty()) return Acad::eDegenerateGeometry;                                   \
+#define SPLINE_CURVE_OR_FAIL()                                  \
+  if (controlPoints_.empty()) return Acad::eDegenerateGeometry; \
   AcGeNurbCurve3d curve = curveOf(degree_, knots_, controlPoints_, weights_, isPeriodic())
 
 Acad::ErrorStatus AcDbSpline::getStartParam(double& param) const {
@@ -301,7 +312,8 @@ Acad::ErrorStatus AcDbSpline::getEndPoint(AcGePoint3d& point) const {
 Acad::ErrorStatus AcDbSpline::getPointAtParam(double param, AcGePoint3d& point) const {
   SPLINE_CURVE_OR_FAIL();
   double slack = 1e-10 * std::max(1.0, std::fabs(curve.endParam()));
-  if (param < curve.startParam() - slack || param > curve.endParam() + slack) return Acad::eInvalidInput;
+  if (param < curve.startParam() - slack || param > curve.endParam() + slack)
+    return Acad::eInvalidInput;
   point = curve.evalPoint(param);
   return Acad::eOk;
 }
@@ -309,7 +321,8 @@ Acad::ErrorStatus AcDbSpline::getPointAtParam(double param, AcGePoint3d& point) 
 Acad::ErrorStatus AcDbSpline::getParamAtPoint(const AcGePoint3d& point, double& param) const {
   SPLINE_CURVE_OR_FAIL();
   double u = curve.paramOf(point);
-  if (curve.evalPoint(u).distanceTo(point) > 1e3 * curveTolerance(controlPoints_)) return Acad::eInvalidInput;
+  if (curve.evalPoint(u).distanceTo(point) > 1e3 * curveTolerance(controlPoints_))
+    return Acad::eInvalidInput;
   param = u;
   return Acad::eOk;
 }
@@ -317,7 +330,8 @@ Acad::ErrorStatus AcDbSpline::getParamAtPoint(const AcGePoint3d& point, double& 
 Acad::ErrorStatus AcDbSpline::getDistAtParam(double param, double& dist) const {
   SPLINE_CURVE_OR_FAIL();
   double slack = 1e-10 * std::max(1.0, std::fabs(curve.endParam()));
-  if (param < curve.startParam() - slack || param > curve.endParam() + slack) return Acad::eInvalidInput;
+  if (param < curve.startParam() - slack || param > curve.endParam() + slack)
+    return Acad::eInvalidInput;
   dist = curve.length(curve.startParam(), param);
   return Acad::eOk;
 }
@@ -350,7 +364,8 @@ Acad::ErrorStatus AcDbSpline::getFirstDeriv(double param, AcGeVector3d& deriv) c
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbSpline::getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest, bool) const {
+Acad::ErrorStatus AcDbSpline::getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,
+                                                bool) const {
   SPLINE_CURVE_OR_FAIL();
   closest = curve.closestPointTo(given);
   return Acad::eOk;
@@ -361,13 +376,14 @@ Acad::ErrorStatus AcDbSpline::getArea(double& area) const {
   // The polygon of close samples, closed by its chord (Newell's formula on its plane).
   AcGePoint3dArray points;
   AcGeDoubleArray params;
-  curve.getSamplePoints(curve.startParam(), curve.endParam(), curveTolerance(controlPoints_) * 10.0, points,
-                        params);
+  curve.getSamplePoints(curve.startParam(), curve.endParam(), curveTolerance(controlPoints_) * 10.0,
+                        points, params);
   AcGeVector3d newell;
   for (int i = 0; i < points.length(); ++i) {
     const AcGePoint3d& a = points[i];
     const AcGePoint3d& b = points[(i + 1) % points.length()];
-    newell += AcGeVector3d((a.y - b.y) * (a.z + b.z), (a.z - b.z) * (a.x + b.x), (a.x - b.x) * (a.y + b.y));
+    newell += AcGeVector3d((a.y - b.y) * (a.z + b.z), (a.z - b.z) * (a.x + b.x),
+                           (a.x - b.x) * (a.y + b.y));
   }
   area = newell.length() / 2.0;
   return Acad::eOk;
@@ -451,15 +467,28 @@ Acad::ErrorStatus AcDbSpline::dxfInFields(AcDbDxfFiler* filer) {
 
 bool AcDbSpline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   switch (item.code) {
-    case 210: normal_ = entgeom::unitNormal(entfile::vectorOf(item)); return true;
-    case 70: flags_ = entfile::intOf(item); return true;
-    case 71: degree_ = std::clamp(entfile::intOf(item), 1, 25); return true;
+    case 210:
+      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
+      return true;
+    case 70:
+      flags_ = entfile::intOf(item);
+      return true;
+    case 71:
+      degree_ = std::clamp(entfile::intOf(item), 1, 25);
+      return true;
     case 72:
     case 73:
-    case 74: return true;  // counts: the lists tell
-    case 42: knotTolerance_ = entfile::realOf(item); return true;
-    case 43: controlTolerance_ = entfile::realOf(item); return true;
-    case 44: fitTolerance_ = entfile::realOf(item); return true;
+    case 74:
+      return true;  // counts: the lists tell
+    case 42:
+      knotTolerance_ = entfile::realOf(item);
+      return true;
+    case 43:
+      controlTolerance_ = entfile::realOf(item);
+      return true;
+    case 44:
+      fitTolerance_ = entfile::realOf(item);
+      return true;
     case 12:
       startTangent_ = entfile::vectorOf(item);
       tangentsGiven_ = true;
@@ -468,11 +497,22 @@ bool AcDbSpline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       endTangent_ = entfile::vectorOf(item);
       tangentsGiven_ = true;
       return true;
-    case 40: knots_.push_back(entfile::realOf(item)); return true;
-    case 41: weights_.push_back(entfile::realOf(item)); return true;
-    case 10: controlPoints_.push_back(entfile::pointOf(item)); return true;
-    case 11: fitPoints_.push_back(entfile::pointOf(item)); return true;
-    case 290: controlFromFit_ = entfile::intOf(item) != 0; return true;
-    default: return AcDbCurve::dxfInItem(filer, item);
+    case 40:
+      knots_.push_back(entfile::realOf(item));
+      return true;
+    case 41:
+      weights_.push_back(entfile::realOf(item));
+      return true;
+    case 10:
+      controlPoints_.push_back(entfile::pointOf(item));
+      return true;
+    case 11:
+      fitPoints_.push_back(entfile::pointOf(item));
+      return true;
+    case 290:
+      controlFromFit_ = entfile::intOf(item) != 0;
+      return true;
+    default:
+      return AcDbCurve::dxfInItem(filer, item);
   }
 }

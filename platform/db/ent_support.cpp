@@ -19,20 +19,27 @@ bool writesEveryField(const AcDbDxfFiler* filer) {
 
 double realOf(const DxfItem& item) {
   switch (item.kind) {
-    case DxfKind::kReal: return item.real;
+    case DxfKind::kReal:
+      return item.real;
     case DxfKind::kInt:
-    case DxfKind::kBool: return static_cast<double>(item.integer);
-    case DxfKind::kPoint: return item.point[0];
-    default: return 0.0;
+    case DxfKind::kBool:
+      return static_cast<double>(item.integer);
+    case DxfKind::kPoint:
+      return item.point[0];
+    default:
+      return 0.0;
   }
 }
 
 int intOf(const DxfItem& item) {
   switch (item.kind) {
     case DxfKind::kInt:
-    case DxfKind::kBool: return static_cast<int>(item.integer);
-    case DxfKind::kReal: return static_cast<int>(std::lround(item.real));
-    default: return 0;
+    case DxfKind::kBool:
+      return static_cast<int>(item.integer);
+    case DxfKind::kReal:
+      return static_cast<int>(std::lround(item.real));
+    default:
+      return 0;
   }
 }
 
@@ -56,7 +63,8 @@ std::string narrow(const std::wstring& text) {
 }
 }  // namespace
 
-AcDbObjectId textStyleByName(AcDbDxfFiler* filer, const AcDbObject* object, const std::wstring& name) {
+AcDbObjectId textStyleByName(AcDbDxfFiler* filer, const AcDbObject* object,
+                             const std::wstring& name) {
   AcDbDatabase* db = nameDatabase(filer, object);
   if (db == nullptr || name.empty()) return AcDbObjectId();
   AcDbObjectId id = findSymbolRecord(db, db->textStyleTableId(), name);
@@ -73,7 +81,9 @@ AcDbObjectId blockByName(AcDbDxfFiler* filer, const AcDbObject* object, const st
   return findSymbolRecord(db, db->blockTableId(), name);
 }
 
-std::wstring recordName(AcDbObjectId id) { return id.isNull() ? std::wstring() : symbolRecordName(id); }
+std::wstring recordName(AcDbObjectId id) {
+  return id.isNull() ? std::wstring() : symbolRecordName(id);
+}
 
 void writeRecordReference(AcDbDxfFiler* filer, int code, AcDbObjectId id) {
   if (writesEveryField(filer)) {
@@ -145,7 +155,8 @@ bool uniformScaleInPlane(const AcGeMatrix3d& transform, const AcGeVector3d& norm
   scale = lu;
   if (lu < 1e-12 || lv < 1e-12) return false;
   const double tol = 1e-9;
-  return std::fabs(lu - lv) <= tol * std::max(lu, lv) && std::fabs(mu.dotProduct(mv)) <= tol * lu * lv;
+  return std::fabs(lu - lv) <= tol * std::max(lu, lv) &&
+         std::fabs(mu.dotProduct(mv)) <= tol * lu * lv;
 }
 
 void addArcExtents(AcDbExtents& extents, const AcGePoint3d& center, const AcGeVector3d& xAxis,
@@ -157,7 +168,8 @@ void addArcExtents(AcDbExtents& extents, const AcGePoint3d& center, const AcGeVe
   double span = std::fabs(sweep);
   for (int axis = 0; axis < 3; ++axis) {
     // Along one world axis the arc's coordinate is extreme where its derivative vanishes.
-    double extreme = std::atan2(yAxis[static_cast<unsigned>(axis)], xAxis[static_cast<unsigned>(axis)]);
+    double extreme =
+        std::atan2(yAxis[static_cast<unsigned>(axis)], xAxis[static_cast<unsigned>(axis)]);
     for (double a : {extreme, extreme + ge::kPi}) {
       double offset = ge::normalizeAngle(a - from);
       if (offset <= span) extents.addPoint(at(from + offset));

@@ -39,7 +39,8 @@ AcGeVector3d vectorOf(const DxfItem& item);
 AcDbDatabase* nameDatabase(const AcDbDxfFiler* filer, const AcDbObject* object);
 // A text style by name. An unknown name gives the database's "Standard" style (reported to the
 // filer); an empty name gives null.
-AcDbObjectId textStyleByName(AcDbDxfFiler* filer, const AcDbObject* object, const std::wstring& name);
+AcDbObjectId textStyleByName(AcDbDxfFiler* filer, const AcDbObject* object,
+                             const std::wstring& name);
 // A block definition by name, or null (reported) when the drawing has none of that name.
 AcDbObjectId blockByName(AcDbDxfFiler* filer, const AcDbObject* object, const std::wstring& name);
 // The name of a symbol table record, or empty.

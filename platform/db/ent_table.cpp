@@ -31,9 +31,12 @@ constexpr int kAfterCells = -2;
 
 int typeIndex(AcDb::RowType type) {
   switch (type) {
-    case AcDb::kHeaderRow: return 1;
-    case AcDb::kTitleRow: return 2;
-    default: return 0;
+    case AcDb::kHeaderRow:
+      return 1;
+    case AcDb::kTitleRow:
+      return 2;
+    default:
+      return 0;
   }
 }
 
@@ -42,7 +45,8 @@ int typeIndex(AcDb::RowType type) {
 AcDbTable::AcDbTable() = default;
 
 AcDbTable::Cell* AcDbTable::cellAt(int row, int column) {
-  if (row < 0 || column < 0 || row >= static_cast<int>(numRows()) || column >= static_cast<int>(numColumns())) {
+  if (row < 0 || column < 0 || row >= static_cast<int>(numRows()) ||
+      column >= static_cast<int>(numColumns())) {
     return nullptr;
   }
   return &cells_[static_cast<size_t>(row) * numColumns() + static_cast<size_t>(column)];
@@ -56,7 +60,8 @@ void AcDbTable::resizeCells(int rows, int columns) {
   std::vector<Cell> cells(static_cast<size_t>(rows) * static_cast<size_t>(columns));
   for (int r = 0; r < rows && r < static_cast<int>(numRows()); ++r) {
     for (int c = 0; c < columns && c < static_cast<int>(numColumns()); ++c) {
-      cells[static_cast<size_t>(r) * static_cast<size_t>(columns) + static_cast<size_t>(c)] = *cellAt(r, c);
+      cells[static_cast<size_t>(r) * static_cast<size_t>(columns) + static_cast<size_t>(c)] =
+          *cellAt(r, c);
     }
   }
   cells_ = std::move(cells);
@@ -75,9 +80,13 @@ Acad::ErrorStatus AcDbTable::setDirection(const AcGeVector3d& direction) {
   return setRotation(entgeom::ocsAngle(normal(), direction));
 }
 
-Acad::ErrorStatus AcDbTable::setNumRows(int rows) { return setSize(rows, static_cast<int>(numColumns())); }
+Acad::ErrorStatus AcDbTable::setNumRows(int rows) {
+  return setSize(rows, static_cast<int>(numColumns()));
+}
 
-Acad::ErrorStatus AcDbTable::setNumColumns(int columns) { return setSize(static_cast<int>(numRows()), columns); }
+Acad::ErrorStatus AcDbTable::setNumColumns(int columns) {
+  return setSize(static_cast<int>(numRows()), columns);
+}
 
 Acad::ErrorStatus AcDbTable::setSize(int rows, int columns) {
   if (rows < 1 || columns < 1) return Acad::eInvalidInput;
@@ -91,10 +100,12 @@ Acad::ErrorStatus AcDbTable::setSize(int rows, int columns) {
 }
 
 Acad::ErrorStatus AcDbTable::insertRows(int row, double height, int count) {
-  if (row < 0 || row > static_cast<int>(numRows()) || count < 1 || !(height > 0.0)) return Acad::eInvalidInput;
+  if (row < 0 || row > static_cast<int>(numRows()) || count < 1 || !(height > 0.0))
+    return Acad::eInvalidInput;
   assertWriteEnabled();
   size_t at = static_cast<size_t>(row) * numColumns();
-  cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(at), static_cast<size_t>(count) * numColumns(), Cell());
+  cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(at),
+                static_cast<size_t>(count) * numColumns(), Cell());
   rowHeights_.insert(rowHeights_.begin() + row, static_cast<size_t>(count), height);
   return Acad::eOk;
 }
@@ -103,8 +114,9 @@ Acad::ErrorStatus AcDbTable::deleteRows(int row, int count) {
   if (row < 0 || count < 1 || row + count > static_cast<int>(numRows())) return Acad::eInvalidInput;
   assertWriteEnabled();
   size_t at = static_cast<size_t>(row) * numColumns();
-  cells_.erase(cells_.begin() + static_cast<std::ptrdiff_t>(at),
-               cells_.begin() + static_cast<std::ptrdiff_t>(at + static_cast<size_t>(count) * numColumns()));
+  cells_.erase(
+      cells_.begin() + static_cast<std::ptrdiff_t>(at),
+      cells_.begin() + static_cast<std::ptrdiff_t>(at + static_cast<size_t>(count) * numColumns()));
   rowHeights_.erase(rowHeights_.begin() + row, rowHeights_.begin() + row + count);
   return Acad::eOk;
 }
@@ -131,7 +143,8 @@ Acad::ErrorStatus AcDbTable::insertColumns(int column, double width, int count) 
 }
 
 Acad::ErrorStatus AcDbTable::deleteColumns(int column, int count) {
-  if (column < 0 || count < 1 || column + count > static_cast<int>(numColumns())) return Acad::eInvalidInput;
+  if (column < 0 || count < 1 || column + count > static_cast<int>(numColumns()))
+    return Acad::eInvalidInput;
   assertWriteEnabled();
   std::vector<Cell> cells;
   for (int r = 0; r < static_cast<int>(numRows()); ++r) {
@@ -145,7 +158,8 @@ Acad::ErrorStatus AcDbTable::deleteColumns(int column, int count) {
 }
 
 double AcDbTable::rowHeight(int row) const {
-  return row >= 0 && row < static_cast<int>(numRows()) ? rowHeights_[static_cast<size_t>(row)] : 0.0;
+  return row >= 0 && row < static_cast<int>(numRows()) ? rowHeights_[static_cast<size_t>(row)]
+                                                       : 0.0;
 }
 
 Acad::ErrorStatus AcDbTable::setRowHeight(int row, double height) {
@@ -164,7 +178,9 @@ Acad::ErrorStatus AcDbTable::setRowHeight(double height) {
 }
 
 double AcDbTable::columnWidth(int column) const {
-  return column >= 0 && column < static_cast<int>(numColumns()) ? columnWidths_[static_cast<size_t>(column)] : 0.0;
+  return column >= 0 && column < static_cast<int>(numColumns())
+             ? columnWidths_[static_cast<size_t>(column)]
+             : 0.0;
 }
 
 Acad::ErrorStatus AcDbTable::setColumnWidth(int column, double width) {
@@ -246,7 +262,9 @@ Acad::ErrorStatus AcDbTable::setCellType(int row, int column, AcDb::CellType typ
   return Acad::eOk;
 }
 
-ACHAR* AcDbTable::textString(int row, int column) const { return newHostString(textStringConst(row, column)); }
+ACHAR* AcDbTable::textString(int row, int column) const {
+  return newHostString(textStringConst(row, column));
+}
 
 const ACHAR* AcDbTable::textStringConst(int row, int column) const {
   const Cell* cell = cellAt(row, column);
@@ -293,7 +311,8 @@ Acad::ErrorStatus AcDbTable::setTextHeight(int row, int column, double height) {
 AcDb::CellAlignment AcDbTable::alignment(int row, int column) const {
   const Cell* cell = cellAt(row, column);
   if (cell == nullptr) return AcDb::kTopLeft;
-  return cell->alignment != 0 ? static_cast<AcDb::CellAlignment>(cell->alignment) : alignment(rowType(row));
+  return cell->alignment != 0 ? static_cast<AcDb::CellAlignment>(cell->alignment)
+                              : alignment(rowType(row));
 }
 
 Acad::ErrorStatus AcDbTable::setAlignment(int row, int column, AcDb::CellAlignment alignment) {
@@ -417,6 +436,14 @@ Acad::ErrorStatus AcDbTable::recomputeTableBlock(bool) {
   return Acad::eOk;
 }
 
+Acad::ErrorStatus AcDbTable::setOwnerId(AcDbObjectId owner) {
+  Acad::ErrorStatus es = AcDbBlockReference::setOwnerId(owner);
+  // A caller holding the block table open keeps the table without graphics until it asks for
+  // them (recomputeTableBlock); the table's data is complete either way.
+  if (es == Acad::eOk && blockTableRecord().isNull() && isWriteEnabled()) recomputeTableBlock();
+  return es;
+}
+
 // Geometry.
 
 Acad::ErrorStatus AcDbTable::getGeomExtents(AcDbExtents& extents) const {
@@ -434,7 +461,8 @@ Acad::ErrorStatus AcDbTable::getGeomExtents(AcDbExtents& extents) const {
 
 Acad::ErrorStatus AcDbTable::transformBy(const AcGeMatrix3d& transform) {
   double scale = 0.0;
-  if (!entgeom::uniformScaleInPlane(transform, normal(), scale)) return Acad::eCannotScaleNonUniformly;
+  if (!entgeom::uniformScaleInPlane(transform, normal(), scale))
+    return Acad::eCannotScaleNonUniformly;
   Acad::ErrorStatus es = AcDbBlockReference::transformBy(transform);
   if (es != Acad::eOk) return es;
   // Sizes take the scale: the table keeps a unit scale of its own.
@@ -471,7 +499,8 @@ Acad::ErrorStatus AcDbTable::dxfOutFields(AcDbDxfFiler* filer) const {
   for (double h : rowHeights_) filer->writeDouble(141, h);
   for (double w : columnWidths_) filer->writeDouble(142, w);
   for (const Cell& cell : cells_) {
-    int overrides = (cell.alignment != 0 ? kOverrideAlignment : 0) | (!cell.style.isNull() ? kOverrideTextStyle : 0) |
+    int overrides = (cell.alignment != 0 ? kOverrideAlignment : 0) |
+                    (!cell.style.isNull() ? kOverrideTextStyle : 0) |
                     (cell.height > 0.0 ? kOverrideTextHeight : 0);
     filer->writeInt16(171, cell.type == AcDb::kBlockCell ? 2 : 1);
     filer->writeInt16(172, 0);
@@ -534,7 +563,9 @@ bool AcDbTable::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   }
   if (readingCell_ == kBeforeCells) {
     switch (item.code) {
-      case 342: tableStyle_ = item.id; return true;
+      case 342:
+        tableStyle_ = item.id;
+        return true;
       case 343:
         if (!item.id.isNull()) setBlockTableRecordRaw(item.id);
         return true;
@@ -543,9 +574,14 @@ bool AcDbTable::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
         if (!d.isZeroLength()) setRotationRaw(entgeom::ocsAngle(normal(), d));
         return true;
       }
-      case 141: rowHeights_.push_back(entfile::realOf(item)); return true;
-      case 142: columnWidths_.push_back(entfile::realOf(item)); return true;
-      default: return true;  // version, flags, counts (the lists tell) and overrides
+      case 141:
+        rowHeights_.push_back(entfile::realOf(item));
+        return true;
+      case 142:
+        columnWidths_.push_back(entfile::realOf(item));
+        return true;
+      default:
+        return true;  // version, flags, counts (the lists tell) and overrides
     }
   }
   if (readingCell_ >= 0 && item.code != 70) {
@@ -554,36 +590,56 @@ bool AcDbTable::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
     switch (item.code) {
       case 2:
       case 3:
-      case 303: chunks_ += item.text; break;
+      case 303:
+        chunks_ += item.text;
+        break;
       case 1:
       case 302:
         cell.text = chunks_ + item.text;
         chunks_.clear();
         break;
       case 7:
-        cell.style = item.kind == DxfKind::kId ? item.id : entfile::textStyleByName(filer, this, item.text);
+        cell.style =
+            item.kind == DxfKind::kId ? item.id : entfile::textStyleByName(filer, this, item.text);
         break;
-      case 140: cell.height = entfile::realOf(item); break;
-      case 170: cell.alignment = std::clamp(entfile::intOf(item), 0, 9); break;
-      default: break;
+      case 140:
+        cell.height = entfile::realOf(item);
+        break;
+      case 170:
+        cell.alignment = std::clamp(entfile::intOf(item), 0, 9);
+        break;
+      default:
+        break;
     }
     return true;
   }
   // The table's own settings, after the cells.
   readingCell_ = kAfterCells;
   switch (item.code) {
-    case 70: flowDirection_ = entfile::intOf(item); break;
-    case 40: horzMargin_ = entfile::realOf(item); break;
-    case 41: vertMargin_ = entfile::realOf(item); break;
-    case 280: titleSuppressed_ = entfile::intOf(item) != 0; break;
-    case 281: headerSuppressed_ = entfile::intOf(item) != 0; break;
+    case 70:
+      flowDirection_ = entfile::intOf(item);
+      break;
+    case 40:
+      horzMargin_ = entfile::realOf(item);
+      break;
+    case 41:
+      vertMargin_ = entfile::realOf(item);
+      break;
+    case 280:
+      titleSuppressed_ = entfile::intOf(item) != 0;
+      break;
+    case 281:
+      headerSuppressed_ = entfile::intOf(item) != 0;
+      break;
     case 140:
       if (heightIndex_ < 3) heightByType_[heightIndex_++] = entfile::realOf(item);
       break;
     case 170:
-      if (alignmentIndex_ < 3) alignmentByType_[alignmentIndex_++] = std::clamp(entfile::intOf(item), 1, 9);
+      if (alignmentIndex_ < 3)
+        alignmentByType_[alignmentIndex_++] = std::clamp(entfile::intOf(item), 1, 9);
       break;
-    default: break;
+    default:
+      break;
   }
   return true;
 }

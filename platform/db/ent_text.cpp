@@ -1,9 +1,9 @@
 // AcDbText. Position and alignment point are kept in world coordinates; files give them in the
 // object coordinate system of the normal (converted once the whole object is read).
 //
-// Alignment follows the host: a text aligned otherwise than left on the base line is anchored at its
-// alignment point, and its position (the start of the base line) follows from the text's extent.
-// The extent comes from the platform's text metrics (ge/text_metrics.h).
+// Alignment follows the host: a text aligned otherwise than left on the base line is anchored at
+// its alignment point, and its position (the start of the base line) follows from the text's
+// extent. The extent comes from the platform's text metrics (ge/text_metrics.h).
 #include <cmath>
 #include <cwctype>
 
@@ -35,20 +35,33 @@ TextAxes axesOf(const AcGeVector3d& normal, double rotation, bool mirroredX, boo
 }
 
 // The alignment point's offset from the position, in the text's own axes (x along, y up).
-AcGePoint2d alignmentOffset(AcDb::TextHorzMode horizontal, AcDb::TextVertMode vertical, double advance,
-                            double height) {
+AcGePoint2d alignmentOffset(AcDb::TextHorzMode horizontal, AcDb::TextVertMode vertical,
+                            double advance, double height) {
   double x = 0.0, y = 0.0;
   switch (horizontal) {
-    case AcDb::kTextCenter: x = advance / 2.0; break;
-    case AcDb::kTextRight: x = advance; break;
-    case AcDb::kTextMid: return AcGePoint2d(advance / 2.0, height / 2.0);
-    default: break;
+    case AcDb::kTextCenter:
+      x = advance / 2.0;
+      break;
+    case AcDb::kTextRight:
+      x = advance;
+      break;
+    case AcDb::kTextMid:
+      return AcGePoint2d(advance / 2.0, height / 2.0);
+    default:
+      break;
   }
   switch (vertical) {
-    case AcDb::kTextBottom: y = -ge::kDescentRatio * height; break;
-    case AcDb::kTextVertMid: y = height / 2.0; break;
-    case AcDb::kTextTop: y = height; break;
-    default: break;
+    case AcDb::kTextBottom:
+      y = -ge::kDescentRatio * height;
+      break;
+    case AcDb::kTextVertMid:
+      y = height / 2.0;
+      break;
+    case AcDb::kTextTop:
+      y = height;
+      break;
+    default:
+      break;
   }
   return AcGePoint2d(x, y);
 }
@@ -59,10 +72,14 @@ constexpr double kMaxOblique = 85.0 * ge::kPi / 180.0;
 
 AcDbText::AcDbText() = default;
 
-AcDbText::AcDbText(const AcGePoint3d& position, const ACHAR* text, AcDbObjectId style, double height,
-                   double rotation)
-    : position_(position), alignmentPoint_(position), text_(text ? text : L""), style_(style),
-      height_(height), rotation_(rotation) {}
+AcDbText::AcDbText(const AcGePoint3d& position, const ACHAR* text, AcDbObjectId style,
+                   double height, double rotation)
+    : position_(position),
+      alignmentPoint_(position),
+      text_(text ? text : L""),
+      style_(style),
+      height_(height),
+      rotation_(rotation) {}
 
 Acad::ErrorStatus AcDbText::setPosition(const AcGePoint3d& position) {
   assertWriteEnabled();
@@ -163,8 +180,6 @@ Acad::ErrorStatus AcDbText::mirrorInY(bool mirror) {
   return Acad::eOk;
 }
 
-AcDbObjectId AcDbText::resolvedStyle() const { return style_; }
-
 Acad::ErrorStatus AcDbText::adjustAlignment(const AcDbDatabase*) {
   assertWriteEnabled();
   if (isDefaultAlignment()) {
@@ -202,7 +217,8 @@ Acad::ErrorStatus AcDbText::getBoundingPoints(AcGePoint3dArray& points) const {
   TextAxes axes = axesOf(normal_, rotation_, isMirroredInX(), isMirroredInY());
   // The position as the host would place it: aligned texts hang from their alignment point.
   AcGePoint3d origin = position_;
-  if (!isDefaultAlignment() && horizontalMode_ != AcDb::kTextAlign && horizontalMode_ != AcDb::kTextFit) {
+  if (!isDefaultAlignment() && horizontalMode_ != AcDb::kTextAlign &&
+      horizontalMode_ != AcDb::kTextFit) {
     double advance = ge::textAdvance(shown, height_, widthFactor_);
     AcGePoint2d offset = alignmentOffset(horizontalMode_, verticalMode_, advance, height_);
     origin = alignmentPoint_ - axes.along * offset.x - axes.up * offset.y;
@@ -226,7 +242,8 @@ Acad::ErrorStatus AcDbText::getGeomExtents(AcDbExtents& extents) const {
 
 Acad::ErrorStatus AcDbText::transformBy(const AcGeMatrix3d& transform) {
   double scale = 0.0;
-  if (!entgeom::uniformScaleInPlane(transform, normal_, scale)) return Acad::eCannotScaleNonUniformly;
+  if (!entgeom::uniformScaleInPlane(transform, normal_, scale))
+    return Acad::eCannotScaleNonUniformly;
   AcGeVector3d normal = transform * normal_;
   if (normal.isZeroLength()) return Acad::eCannotScaleNonUniformly;
   assertWriteEnabled();
@@ -259,7 +276,8 @@ void AcDbText::dxfOutTextFields(AcDbDxfFiler* filer, bool plainText) const {
   entfile::writeRecordReference(filer, 7, style_);
   if (generationFlags_ != 0 || every) filer->writeInt16(71, generationFlags_);
   if (horizontalMode_ != AcDb::kTextLeft || every) filer->writeInt16(72, horizontalMode_);
-  if (!isDefaultAlignment() || every) filer->writePoint3d(11, entgeom::worldToOcs(normal_, alignmentPoint_));
+  if (!isDefaultAlignment() || every)
+    filer->writePoint3d(11, entgeom::worldToOcs(normal_, alignmentPoint_));
   if (!entgeom::isZAxis(normal_) || every) filer->writeVector3d(210, normal_);
   if (plainText) {
     filer->writeString(100, L"AcDbText");
@@ -298,15 +316,28 @@ bool AcDbText::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       fileAlignment_ = entfile::pointOf(item);
       alignmentRead_ = true;
       return true;
-    case 40: height_ = entfile::realOf(item); return true;
-    case 1: text_ = item.text; return true;
-    case 50: rotation_ = ge::normalizeAngle(entfile::angleOf(item)); return true;
-    case 41: widthFactor_ = entfile::realOf(item); return true;
-    case 51: oblique_ = std::remainder(entfile::angleOf(item), ge::kTwoPi); return true;
-    case 7:
-      style_ = item.kind == DxfKind::kId ? item.id : entfile::textStyleByName(filer, this, item.text);
+    case 40:
+      height_ = entfile::realOf(item);
       return true;
-    case 71: generationFlags_ = entfile::intOf(item) & 6; return true;
+    case 1:
+      text_ = item.text;
+      return true;
+    case 50:
+      rotation_ = ge::normalizeAngle(entfile::angleOf(item));
+      return true;
+    case 41:
+      widthFactor_ = entfile::realOf(item);
+      return true;
+    case 51:
+      oblique_ = std::remainder(entfile::angleOf(item), ge::kTwoPi);
+      return true;
+    case 7:
+      style_ =
+          item.kind == DxfKind::kId ? item.id : entfile::textStyleByName(filer, this, item.text);
+      return true;
+    case 71:
+      generationFlags_ = entfile::intOf(item) & 6;
+      return true;
     case 72: {
       int mode = entfile::intOf(item);
       horizontalMode_ = static_cast<AcDb::TextHorzMode>(mode >= 0 && mode <= 5 ? mode : 0);
@@ -317,8 +348,13 @@ bool AcDbText::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       verticalMode_ = static_cast<AcDb::TextVertMode>(mode >= 0 && mode <= 3 ? mode : 0);
       return true;
     }
-    case 39: thickness_ = entfile::realOf(item); return true;
-    case 210: normal_ = entgeom::unitNormal(entfile::vectorOf(item)); return true;
-    default: return AcDbEntity::dxfInItem(filer, item);
+    case 39:
+      thickness_ = entfile::realOf(item);
+      return true;
+    case 210:
+      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
+      return true;
+    default:
+      return AcDbEntity::dxfInItem(filer, item);
   }
 }

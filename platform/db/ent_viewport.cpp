@@ -19,8 +19,19 @@ constexpr int kFrozenLayerCode = 331;
 
 bool isModelled(int code) {
   switch (code) {
-    case 10: case 40: case 41: case 68: case 69: case 12: case 16: case 17: case 45: case 51: case 90:
-    case 331: case 341:
+    case 10:
+    case 40:
+    case 41:
+    case 68:
+    case 69:
+    case 12:
+    case 16:
+    case 17:
+    case 45:
+    case 51:
+    case 90:
+    case 331:
+    case 341:
       return true;
     default:
       return false;
@@ -30,8 +41,12 @@ bool isModelled(int code) {
 // The items of a new viewport, in the host's order (modelled ones as placeholders).
 DxfItemList defaultItems() {
   DxfItemList items;
-  auto point2 = [&](int code, double x, double y) { items.push_back(DxfItem::makePoint(code, x, y, 0.0, 2)); };
-  auto point3 = [&](int code, double x, double y, double z) { items.push_back(DxfItem::makePoint(code, x, y, z)); };
+  auto point2 = [&](int code, double x, double y) {
+    items.push_back(DxfItem::makePoint(code, x, y, 0.0, 2));
+  };
+  auto point3 = [&](int code, double x, double y, double z) {
+    items.push_back(DxfItem::makePoint(code, x, y, z));
+  };
   auto real = [&](int code, double v) { items.push_back(DxfItem::makeReal(code, v)); };
   auto integer = [&](int code, int v) { items.push_back(DxfItem::makeInt(code, v)); };
   point3(10, 0, 0, 0);
@@ -167,7 +182,8 @@ Acad::ErrorStatus AcDbViewport::freezeLayersInViewport(const AcDbObjectIdArray& 
 Acad::ErrorStatus AcDbViewport::thawLayersInViewport(const AcDbObjectIdArray& layers) {
   assertWriteEnabled();
   for (const AcDbObjectId& id : layers) {
-    frozenLayers_.erase(std::remove(frozenLayers_.begin(), frozenLayers_.end(), id), frozenLayers_.end());
+    frozenLayers_.erase(std::remove(frozenLayers_.begin(), frozenLayers_.end(), id),
+                        frozenLayers_.end());
   }
   return Acad::eOk;
 }
@@ -188,8 +204,8 @@ Acad::ErrorStatus AcDbViewport::getGeomExtents(AcDbExtents& extents) const {
 Acad::ErrorStatus AcDbViewport::transformBy(const AcGeMatrix3d& transform) {
   const auto& e = transform.entry;
   double s = e[0][0];
-  if (std::fabs(e[1][1] - s) > 1e-12 * std::fabs(s) || std::fabs(e[0][1]) > 1e-12 || std::fabs(e[1][0]) > 1e-12 ||
-      !(s > 0.0)) {
+  if (std::fabs(e[1][1] - s) > 1e-12 * std::fabs(s) || std::fabs(e[0][1]) > 1e-12 ||
+      std::fabs(e[1][0]) > 1e-12 || !(s > 0.0)) {
     return Acad::eCannotScaleNonUniformly;
   }
   assertWriteEnabled();
@@ -215,18 +231,41 @@ Acad::ErrorStatus AcDbViewport::dxfOutFields(AcDbDxfFiler* filer) const {
     if (std::find(written.begin(), written.end(), code) != written.end()) return;
     written.push_back(code);
     switch (code) {
-      case 10: filer->writePoint3d(10, center_); break;
-      case 40: filer->writeDouble(40, width_); break;
-      case 41: filer->writeDouble(41, height_); break;
-      case 68: filer->writeInt16(68, status_); break;
-      case 69: filer->writeInt16(69, number_); break;
-      case 12: filer->writePoint2d(12, viewCenter_); break;
-      case 16: filer->writeVector3d(16, viewDirection_); break;
-      case 17: filer->writePoint3d(17, viewTarget_); break;
-      case 45: filer->writeDouble(45, viewHeight_); break;
-      case 51: entfile::writeAngle(filer, 51, twist_); break;
-      case 90: filer->writeInt32(90, statusFlags_); break;
-      default: break;
+      case 10:
+        filer->writePoint3d(10, center_);
+        break;
+      case 40:
+        filer->writeDouble(40, width_);
+        break;
+      case 41:
+        filer->writeDouble(41, height_);
+        break;
+      case 68:
+        filer->writeInt16(68, status_);
+        break;
+      case 69:
+        filer->writeInt16(69, number_);
+        break;
+      case 12:
+        filer->writePoint2d(12, viewCenter_);
+        break;
+      case 16:
+        filer->writeVector3d(16, viewDirection_);
+        break;
+      case 17:
+        filer->writePoint3d(17, viewTarget_);
+        break;
+      case 45:
+        filer->writeDouble(45, viewHeight_);
+        break;
+      case 51:
+        entfile::writeAngle(filer, 51, twist_);
+        break;
+      case 90:
+        filer->writeInt32(90, statusFlags_);
+        break;
+      default:
+        break;
     }
   };
   for (const DxfItem& item : items) {
@@ -254,21 +293,41 @@ bool AcDbViewport::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   bool own = filer->currentSubclass() == L"AcDbViewport" || filer->currentSubclass().empty();
   if (!own) return AcDbEntity::dxfInItem(filer, item);
   switch (item.code) {
-    case 10: center_ = entfile::pointOf(item); break;
-    case 40: width_ = entfile::realOf(item); break;
-    case 41: height_ = entfile::realOf(item); break;
-    case 68: status_ = static_cast<Adesk::Int16>(entfile::intOf(item)); break;
-    case 69: number_ = static_cast<Adesk::Int16>(entfile::intOf(item)); break;
+    case 10:
+      center_ = entfile::pointOf(item);
+      break;
+    case 40:
+      width_ = entfile::realOf(item);
+      break;
+    case 41:
+      height_ = entfile::realOf(item);
+      break;
+    case 68:
+      status_ = static_cast<Adesk::Int16>(entfile::intOf(item));
+      break;
+    case 69:
+      number_ = static_cast<Adesk::Int16>(entfile::intOf(item));
+      break;
     case 12: {
       AcGePoint3d p = entfile::pointOf(item);
       viewCenter_.set(p.x, p.y);
       break;
     }
-    case 16: viewDirection_ = entfile::vectorOf(item); break;
-    case 17: viewTarget_ = entfile::pointOf(item); break;
-    case 45: viewHeight_ = entfile::realOf(item); break;
-    case 51: twist_ = ge::normalizeAngle(entfile::angleOf(item)); break;
-    case 90: statusFlags_ = static_cast<Adesk::Int32>(item.integer); break;
+    case 16:
+      viewDirection_ = entfile::vectorOf(item);
+      break;
+    case 17:
+      viewTarget_ = entfile::pointOf(item);
+      break;
+    case 45:
+      viewHeight_ = entfile::realOf(item);
+      break;
+    case 51:
+      twist_ = ge::normalizeAngle(entfile::angleOf(item));
+      break;
+    case 90:
+      statusFlags_ = static_cast<Adesk::Int32>(item.integer);
+      break;
     case 331:
     case 341:
       if (!item.id.isNull()) frozenLayers_.push_back(item.id);
@@ -280,8 +339,9 @@ bool AcDbViewport::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   }
   // Keep the item's place (modelled ones are written from the object's values there).
   bool placeKept = std::any_of(otherItems_.begin(), otherItems_.end(), [&](const DxfItem& kept) {
-    return isModelled(item.code) && (kept.code == item.code || ((kept.code == 331 || kept.code == 341) &&
-                                                               (item.code == 331 || item.code == 341)));
+    return isModelled(item.code) &&
+           (kept.code == item.code ||
+            ((kept.code == 331 || kept.code == 341) && (item.code == 331 || item.code == 341)));
   });
   if (!placeKept) otherItems_.push_back(item);
   return true;

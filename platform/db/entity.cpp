@@ -77,7 +77,8 @@ Acad::ErrorStatus AcDbEntity::setLayer(const ACHAR* name, bool doSubents) {
 
 Acad::ErrorStatus AcDbEntity::setLayer(AcDbObjectId layer, bool doSubents) {
   if (layer.isNull()) return Acad::eNullObjectId;
-  if (layer.objectClass() != nullptr && !layer.objectClass()->isDerivedFrom(AcDbLayerTableRecord::desc())) {
+  if (layer.objectClass() != nullptr &&
+      !layer.objectClass()->isDerivedFrom(AcDbLayerTableRecord::desc())) {
     return Acad::eWrongObjectType;
   }
   assertWriteEnabled();
@@ -96,7 +97,8 @@ Acad::ErrorStatus AcDbEntity::setColorIndex(Adesk::UInt16 index, bool doSubents)
 }
 
 ACHAR* AcDbEntity::linetype() const {
-  return newHostString(linetypeId_.isNull() ? std::wstring(L"ByLayer") : entfile::recordName(linetypeId_));
+  return newHostString(linetypeId_.isNull() ? std::wstring(L"ByLayer")
+                                            : entfile::recordName(linetypeId_));
 }
 
 Acad::ErrorStatus AcDbEntity::setLinetype(const ACHAR* name, bool doSubents) {
@@ -115,7 +117,8 @@ Acad::ErrorStatus AcDbEntity::setLinetype(AcDbObjectId linetype, bool doSubents)
   }
   assertWriteEnabled();
   linetypeId_ = linetype;
-  if (doSubents) forEachFollower(this, [linetype](AcDbEntity* e) { e->setLinetype(linetype, false); });
+  if (doSubents)
+    forEachFollower(this, [linetype](AcDbEntity* e) { e->setLinetype(linetype, false); });
   return Acad::eOk;
 }
 
@@ -123,14 +126,16 @@ Acad::ErrorStatus AcDbEntity::setLinetypeScale(double scale, bool doSubents) {
   if (!(scale > 0.0)) return Acad::eInvalidInput;
   assertWriteEnabled();
   linetypeScale_ = scale;
-  if (doSubents) forEachFollower(this, [scale](AcDbEntity* e) { e->setLinetypeScale(scale, false); });
+  if (doSubents)
+    forEachFollower(this, [scale](AcDbEntity* e) { e->setLinetypeScale(scale, false); });
   return Acad::eOk;
 }
 
 Acad::ErrorStatus AcDbEntity::setLineWeight(AcDb::LineWeight weight, bool doSubents) {
   assertWriteEnabled();
   lineWeight_ = weight;
-  if (doSubents) forEachFollower(this, [weight](AcDbEntity* e) { e->setLineWeight(weight, false); });
+  if (doSubents)
+    forEachFollower(this, [weight](AcDbEntity* e) { e->setLineWeight(weight, false); });
   return Acad::eOk;
 }
 
@@ -175,7 +180,8 @@ Acad::ErrorStatus AcDbEntity::setPropertiesFrom(const AcDbEntity* other, bool do
   linetypeScale_ = other->linetypeScale_;
   lineWeight_ = other->lineWeight_;
   visibility_ = other->visibility_;
-  if (doSubents) forEachFollower(this, [other](AcDbEntity* e) { e->setPropertiesFrom(other, false); });
+  if (doSubents)
+    forEachFollower(this, [other](AcDbEntity* e) { e->setPropertiesFrom(other, false); });
   return Acad::eOk;
 }
 
@@ -184,7 +190,8 @@ Acad::ErrorStatus AcDbEntity::setPropertiesFrom(const AcDbEntity* other, bool do
 Acad::ErrorStatus AcDbEntity::getGeomExtents(AcDbExtents&) const { return Acad::eNotApplicable; }
 Acad::ErrorStatus AcDbEntity::transformBy(const AcGeMatrix3d&) { return Acad::eNotApplicable; }
 
-Acad::ErrorStatus AcDbEntity::getTransformedCopy(const AcGeMatrix3d& transform, AcDbEntity*& copy) const {
+Acad::ErrorStatus AcDbEntity::getTransformedCopy(const AcGeMatrix3d& transform,
+                                                 AcDbEntity*& copy) const {
   copy = clone();
   if (copy == nullptr) return Acad::eNotApplicable;
   Acad::ErrorStatus es = copy->transformBy(transform);
@@ -213,8 +220,8 @@ Acad::ErrorStatus AcDbEntity::intersectWith(const AcDbEntity* other, AcDb::Inter
 AcDbEntity* AcDbEntity::clone() const {
   AcDbEntity* copy = AcDbEntity::cast(isA()->create());
   if (copy == nullptr) return nullptr;
-  // Names (layer, linetype, style, block) resolve in this entity's database, so that the copy refers
-  // to the same records even when it is not the working database.
+  // Names (layer, linetype, style, block) resolve in this entity's database, so that the copy
+  // refers to the same records even when it is not the working database.
   AcDbDatabase* db = databaseOrWorking(database());
   DxfItemListFiler out(db, AcDbDxfFiler::kCopyFiler);
   dxfOutFields(&out);
@@ -241,7 +248,12 @@ Acad::ErrorStatus AcDbEntity::dxfOutFields(AcDbDxfFiler* filer) const {
   if (es != Acad::eOk) return es;
   bool every = entfile::writesEveryField(filer);
   filer->writeString(100, L"AcDbEntity");
-  if (paperSpace_ || every) filer->writeInt16(67, paperSpace_ ? 1 : 0);
+  // Entities of paper-space layouts say so (files keep them in one section with model space's).
+  bool paper = paperSpace_;
+  if (auto* record = peekObject<AcDbBlockTableRecord>(ownerId())) {
+    paper = record->isLayout() && ownerId() != databaseOrWorking(database())->modelSpaceId();
+  }
+  if (paper || every) filer->writeInt16(67, paper ? 1 : 0);
   if (every) {
     filer->writeObjectId(8, layerId_);
     filer->writeObjectId(6, linetypeId_);
@@ -256,7 +268,8 @@ Acad::ErrorStatus AcDbEntity::dxfOutFields(AcDbDxfFiler* filer) const {
   if (colorIndex_ != 256 || every) filer->writeInt16(62, colorIndex_);
   if (lineWeight_ != AcDb::kLnWtByLayer || every) filer->writeInt16(370, lineWeight_);
   if (linetypeScale_ != 1.0 || every) filer->writeDouble(48, linetypeScale_);
-  if (visibility_ != AcDb::kVisible || every) filer->writeInt16(60, visibility_ == AcDb::kInvisible ? 1 : 0);
+  if (visibility_ != AcDb::kVisible || every)
+    filer->writeInt16(60, visibility_ == AcDb::kInvisible ? 1 : 0);
   if (trueColor_ >= 0 || every) filer->writeInt32(420, trueColor_);
   return Acad::eOk;
 }
@@ -272,7 +285,8 @@ bool AcDbEntity::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
         AcDbObjectId id = findSymbolRecord(db, db->layerTableId(), name);
         if (id.isNull() && filer->filerType() != AcDbDxfFiler::kCopyFiler) {
           id = createLayer(db, name);
-          if (!id.isNull()) filer->reportRepair("layer \"" + narrow(name) + "\" was not defined; created");
+          if (!id.isNull())
+            filer->reportRepair("layer \"" + narrow(name) + "\" was not defined; created");
         }
         if (id.isNull()) id = db->layerZero();
         layerId_ = id;
@@ -288,7 +302,8 @@ bool AcDbEntity::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       } else if (db != nullptr) {
         AcDbObjectId id = findSymbolRecord(db, db->linetypeTableId(), item.text);
         if (id.isNull()) {
-          filer->reportRepair("linetype \"" + narrow(item.text) + "\" is not defined; ByLayer used");
+          filer->reportRepair("linetype \"" + narrow(item.text) +
+                              "\" is not defined; ByLayer used");
           id = linetypeByLayer(db);
         }
         linetypeId_ = id;
@@ -301,16 +316,27 @@ bool AcDbEntity::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       colorIndex_ = static_cast<Adesk::UInt16>(index > 256 ? 256 : index);
       return true;
     }
-    case 370: lineWeight_ = static_cast<AcDb::LineWeight>(entfile::intOf(item)); return true;
-    case 48: linetypeScale_ = entfile::realOf(item); return true;
-    case 60: visibility_ = entfile::intOf(item) != 0 ? AcDb::kInvisible : AcDb::kVisible; return true;
-    case 420: trueColor_ = static_cast<Adesk::Int32>(item.integer); return true;
-    case 67: paperSpace_ = entfile::intOf(item) != 0; return true;
+    case 370:
+      lineWeight_ = static_cast<AcDb::LineWeight>(entfile::intOf(item));
+      return true;
+    case 48:
+      linetypeScale_ = entfile::realOf(item);
+      return true;
+    case 60:
+      visibility_ = entfile::intOf(item) != 0 ? AcDb::kInvisible : AcDb::kVisible;
+      return true;
+    case 420:
+      trueColor_ = static_cast<Adesk::Int32>(item.integer);
+      return true;
+    case 67:
+      paperSpace_ = entfile::intOf(item) != 0;
+      return true;
     case 347:  // material
     case 390:  // plot style
       materialOrPlotStyle_ = item.id;
       return true;
-    default: return AcDbObject::dxfInItem(filer, item);
+    default:
+      return AcDbObject::dxfInItem(filer, item);
   }
 }
 
@@ -322,17 +348,27 @@ Acad::ErrorStatus AcDbCurve::getStartParam(double&) const { return Acad::eNotImp
 Acad::ErrorStatus AcDbCurve::getEndParam(double&) const { return Acad::eNotImplementedYet; }
 Acad::ErrorStatus AcDbCurve::getStartPoint(AcGePoint3d&) const { return Acad::eNotImplementedYet; }
 Acad::ErrorStatus AcDbCurve::getEndPoint(AcGePoint3d&) const { return Acad::eNotImplementedYet; }
-Acad::ErrorStatus AcDbCurve::getPointAtParam(double, AcGePoint3d&) const { return Acad::eNotImplementedYet; }
+Acad::ErrorStatus AcDbCurve::getPointAtParam(double, AcGePoint3d&) const {
+  return Acad::eNotImplementedYet;
+}
 Acad::ErrorStatus AcDbCurve::getParamAtPoint(const AcGePoint3d&, double&) const {
   return Acad::eNotImplementedYet;
 }
-Acad::ErrorStatus AcDbCurve::getDistAtParam(double, double&) const { return Acad::eNotImplementedYet; }
-Acad::ErrorStatus AcDbCurve::getParamAtDist(double, double&) const { return Acad::eNotImplementedYet; }
-Acad::ErrorStatus AcDbCurve::getFirstDeriv(double, AcGeVector3d&) const { return Acad::eNotImplementedYet; }
+Acad::ErrorStatus AcDbCurve::getDistAtParam(double, double&) const {
+  return Acad::eNotImplementedYet;
+}
+Acad::ErrorStatus AcDbCurve::getParamAtDist(double, double&) const {
+  return Acad::eNotImplementedYet;
+}
+Acad::ErrorStatus AcDbCurve::getFirstDeriv(double, AcGeVector3d&) const {
+  return Acad::eNotImplementedYet;
+}
 Acad::ErrorStatus AcDbCurve::getClosestPointTo(const AcGePoint3d&, AcGePoint3d&, bool) const {
   return Acad::eNotImplementedYet;
 }
-Acad::ErrorStatus AcDbCurve::getOffsetCurves(double, AcDbVoidPtrArray&) const { return Acad::eNotApplicable; }
+Acad::ErrorStatus AcDbCurve::getOffsetCurves(double, AcDbVoidPtrArray&) const {
+  return Acad::eNotApplicable;
+}
 Acad::ErrorStatus AcDbCurve::getArea(double&) const { return Acad::eNotApplicable; }
 
 Acad::ErrorStatus AcDbCurve::getDistAtPoint(const AcGePoint3d& point, double& dist) const {
@@ -353,8 +389,9 @@ Acad::ErrorStatus AcDbCurve::getFirstDeriv(const AcGePoint3d& point, AcGeVector3
   return es == Acad::eOk ? getFirstDeriv(param, deriv) : es;
 }
 
-Acad::ErrorStatus AcDbCurve::getClosestPointTo(const AcGePoint3d& given, const AcGeVector3d& direction,
-                                               AcGePoint3d& closest, bool extend) const {
+Acad::ErrorStatus AcDbCurve::getClosestPointTo(const AcGePoint3d& given,
+                                               const AcGeVector3d& direction, AcGePoint3d& closest,
+                                               bool extend) const {
   if (direction.isZeroLength()) return Acad::eInvalidInput;
   return curvepieces::closestAlongDirection(this, given, direction.normal(), extend, closest);
 }

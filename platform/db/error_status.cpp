@@ -166,6 +166,8 @@ const char* acadErrorStatusText(Acad::ErrorStatus status) {
     case Acad::eBadDwgFile: return "eBadDwgFile";
     case Acad::eBlockNameOpenForWrite: return "eBlockNameOpenForWrite";
     case Acad::eInvalidFileFormat: return "eInvalidFileFormat";
+    case Acad::eAlreadyInGroup: return "eAlreadyInGroup";
+    case Acad::eNotInGroup: return "eNotInGroup";
   }
   return "eUnknown";
 }

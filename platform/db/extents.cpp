@@ -1,8 +1,7 @@
 // AcDbExtents: an axis-aligned box that grows as points are added.
-#include "db/dbextents.h"
-
 #include <algorithm>
 
+#include "db/dbextents.h"
 #include "ge/gemat3d.h"
 
 namespace {

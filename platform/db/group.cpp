@@ -79,7 +79,7 @@ Acad::ErrorStatus AcDbGroup::insertMembers(size_t index, const std::vector<AcDbO
     if (id.isNull()) return Acad::eNullObjectId;
     if (id.database() != database()) return Acad::eWrongDatabase;
     if (peekObject<AcDbEntity>(id) == nullptr) return Acad::eNotAnEntity;
-    if (has(id)) return Acad::eDuplicateKey;
+    if (has(id)) return Acad::eAlreadyInGroup;
   }
   members_.insert(members_.begin() + static_cast<long>(index), ids.begin(), ids.end());
   for (const AcDbObjectId& id : ids) linkMember(id, true);
@@ -114,12 +114,12 @@ Acad::ErrorStatus AcDbGroup::remove(AcDbObjectId id) {
     linkMember(id, false);
     return Acad::eOk;
   }
-  return Acad::eKeyNotFound;
+  return Acad::eNotInGroup;
 }
 
 Acad::ErrorStatus AcDbGroup::remove(const AcDbObjectIdArray& ids) {
   for (const AcDbObjectId& id : ids) {
-    if (!has(id)) return Acad::eKeyNotFound;
+    if (!has(id)) return Acad::eNotInGroup;
   }
   for (const AcDbObjectId& id : ids) remove(id);
   return Acad::eOk;
@@ -134,14 +134,14 @@ Acad::ErrorStatus AcDbGroup::replace(AcDbObjectId oldId, AcDbObjectId newId) {
   for (AcDbObjectId& member : members_) {
     if (member != oldId) continue;
     if (peekObject<AcDbEntity>(newId) == nullptr) return Acad::eNotAnEntity;
-    if (has(newId)) return Acad::eDuplicateKey;
+    if (has(newId)) return Acad::eAlreadyInGroup;
     assertWriteEnabled();
     member = newId;
     linkMember(oldId, false);
     linkMember(newId, true);
     return Acad::eOk;
   }
-  return Acad::eKeyNotFound;
+  return Acad::eNotInGroup;
 }
 
 Acad::ErrorStatus AcDbGroup::clear() {

@@ -3,6 +3,7 @@
 // properties), and written back in the same order.
 #include <cstring>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "db/dbfiler.h"
@@ -22,15 +23,15 @@ AcRxClass* AcDbProxyEntity::isA() const { return class_; }
 
 AcRxClass* proxyClassFor(const char* dxfName, AcRxClass* base) {
   // Created once per type name and kept for the life of the process, as registered classes are.
-  static std::map<std::pair<std::string, AcRxClass*>, AcRxClass*> classes;
+  static std::map<std::pair<std::string, AcRxClass*>, std::unique_ptr<AcRxClass>> classes;
   std::string name = dxfName ? dxfName : "";
-  AcRxClass*& cls = classes[{name, base}];
+  std::unique_ptr<AcRxClass>& cls = classes[{name, base}];
   if (cls == nullptr) {
     std::wstring className = std::wstring(base->name()) + L":" + std::wstring(name.begin(), name.end());
     // No factory: such a class is never found by type name, so readers keep creating proxies.
-    cls = new AcRxClass(className.c_str(), base, name.c_str(), nullptr);
+    cls = std::make_unique<AcRxClass>(className.c_str(), base, name.c_str(), nullptr);
   }
-  return cls;
+  return cls.get();
 }
 
 namespace {

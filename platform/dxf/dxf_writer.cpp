@@ -1,13 +1,12 @@
+// Writing a drawing file: the sections of an R2007 file from the contents of a database.
 #include "dxf/dxf_writer.h"
 
 #include <cerrno>
 #include <cstring>
 #include <map>
 #include <set>
-#include <vector>
 
 #include "db/database_state.h"
-#include "db/dbdict.h"
 #include "db/dbentity.h"
 #include "db/dbsymtb.h"
 #include "db/symbol_lookup.h"

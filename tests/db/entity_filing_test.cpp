@@ -9,8 +9,8 @@
 #include "db/dbspline.h"
 #include "db/dbtable.h"
 #include "db/dbviewport.h"
-#include "db/polyline_kinds.h"
 #include "db/entity_test_util.h"
+#include "db/polyline_kinds.h"
 
 using enttest::DrawingTest;
 using enttest::expectNear;
@@ -31,12 +31,16 @@ namespace {
     const DxfItem& x = a[i];
     const DxfItem& y = b[i];
     bool same = x.code == y.code && x.kind == y.kind;
-    if (same && x.kind == DxfKind::kReal) same = std::fabs(x.real - y.real) <= 1e-9 * std::max(1.0, std::fabs(x.real));
+    if (same && x.kind == DxfKind::kReal)
+      same = std::fabs(x.real - y.real) <= 1e-9 * std::max(1.0, std::fabs(x.real));
     if (same && x.kind == DxfKind::kPoint) {
-      for (int k = 0; k < 3; ++k) same = same && std::fabs(x.point[k] - y.point[k]) <= 1e-9 * std::max(1.0, std::fabs(x.point[k]));
+      for (int k = 0; k < 3; ++k)
+        same = same &&
+               std::fabs(x.point[k] - y.point[k]) <= 1e-9 * std::max(1.0, std::fabs(x.point[k]));
     }
     if (same && x.kind != DxfKind::kReal && x.kind != DxfKind::kPoint) same = x == y;
-    if (!same) return ::testing::AssertionFailure() << "item " << i << " (code " << x.code << ") differs";
+    if (!same)
+      return ::testing::AssertionFailure() << "item " << i << " (code " << x.code << ") differs";
   }
   return ::testing::AssertionSuccess();
 }
@@ -66,7 +70,8 @@ class EntityItemsTest : public DrawingTest, public ::testing::WithParamInterface
  public:
   AcDbObjectId style() { return addTextStyle(L"ROMANS"); }
   AcDbObjectId block() {
-    return addBlock(L"MARK", AcGePoint3d(1, 1, 0), {new AcDbCircle(AcGePoint3d(1, 1, 0), AcGeVector3d::kZAxis, 0.5)});
+    return addBlock(L"MARK", AcGePoint3d(1, 1, 0),
+                    {new AcDbCircle(AcGePoint3d(1, 1, 0), AcGeVector3d::kZAxis, 0.5)});
   }
 };
 
@@ -84,9 +89,14 @@ const Kind kKinds[] = {
        e->setTrueColor(0x123456);
        return e;
      }},
-    {"Circle", [](EntityItemsTest&) { return new AcDbCircle(AcGePoint3d(1, 2, 3), AcGeVector3d(1, 1, 1), 4.0); }},
+    {"Circle",
+     [](EntityItemsTest&) {
+       return new AcDbCircle(AcGePoint3d(1, 2, 3), AcGeVector3d(1, 1, 1), 4.0);
+     }},
     {"Arc",
-     [](EntityItemsTest&) { return new AcDbArc(AcGePoint3d(1, 2, 3), AcGeVector3d(0, 0, -1), 4.0, 5.5, 0.5); }},
+     [](EntityItemsTest&) {
+       return new AcDbArc(AcGePoint3d(1, 2, 3), AcGeVector3d(0, 0, -1), 4.0, 5.5, 0.5);
+     }},
     {"Point",
      [](EntityItemsTest&) {
        auto* e = new AcDbPoint(AcGePoint3d(7, 8, 9));
@@ -96,8 +106,8 @@ const Kind kKinds[] = {
      }},
     {"Face",
      [](EntityItemsTest&) {
-       return new AcDbFace(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0), AcGePoint3d(1, 1, 1), AcGePoint3d(0, 1, 1),
-                           true, false, true, false);
+       return new AcDbFace(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0), AcGePoint3d(1, 1, 1),
+                           AcGePoint3d(0, 1, 1), true, false, true, false);
      }},
     {"Text",
      [](EntityItemsTest& t) {
@@ -113,7 +123,8 @@ const Kind kKinds[] = {
      }},
     {"AttributeDefinition",
      [](EntityItemsTest& t) {
-       auto* e = new AcDbAttributeDefinition(AcGePoint3d(0.7, 0.2, 0), L"0", L"ptno", L"Point number", t.style());
+       auto* e = new AcDbAttributeDefinition(AcGePoint3d(0.7, 0.2, 0), L"0", L"ptno",
+                                             L"Point number", t.style());
        e->setHeight(0.25);
        e->setInvisible(true);
        e->setPreset(true);
@@ -174,10 +185,12 @@ const Kind kKinds[] = {
        e->useTangent();
        return e;
      }},
-    {"Polyline3d", [](EntityItemsTest&) { return new AcDb3dPolyline(AcDb::k3dQuadSplinePoly, {}, true); }},
+    {"Polyline3d",
+     [](EntityItemsTest&) { return new AcDb3dPolyline(AcDb::k3dQuadSplinePoly, {}, true); }},
     {"Vertex3d", [](EntityItemsTest&) { return new AcDb3dPolylineVertex(AcGePoint3d(1, 2, 3)); }},
     {"PolyFaceMesh", [](EntityItemsTest&) { return new AcDbPolyFaceMesh(); }},
-    {"PolyFaceVertex", [](EntityItemsTest&) { return new AcDbPolyFaceMeshVertex(AcGePoint3d(1, 2, 3)); }},
+    {"PolyFaceVertex",
+     [](EntityItemsTest&) { return new AcDbPolyFaceMeshVertex(AcGePoint3d(1, 2, 3)); }},
     {"FaceRecord", [](EntityItemsTest&) { return new AcDbFaceRecord(1, -2, 3, 4); }},
     {"PolygonMesh",
      [](EntityItemsTest&) {
@@ -185,16 +198,19 @@ const Kind kKinds[] = {
        e->setMSurfaceDensity(6);
        return e;
      }},
-    {"PolygonMeshVertex", [](EntityItemsTest&) { return new AcDbPolygonMeshVertex(AcGePoint3d(1, 2, 3)); }},
+    {"PolygonMeshVertex",
+     [](EntityItemsTest&) { return new AcDbPolygonMeshVertex(AcGePoint3d(1, 2, 3)); }},
     {"SplineByControlPoints",
      [](EntityItemsTest&) {
-       return new AcDbSpline(2, true, false, false, {AcGePoint3d(0, 0, 0), AcGePoint3d(1, 1, 0), AcGePoint3d(2, 0, 0)},
+       return new AcDbSpline(2, true, false, false,
+                             {AcGePoint3d(0, 0, 0), AcGePoint3d(1, 1, 0), AcGePoint3d(2, 0, 0)},
                              {0, 0, 0, 1, 1, 1}, {1.0, 0.7071, 1.0});
      }},
     {"SplineByFitPoints",
      [](EntityItemsTest&) {
-       return new AcDbSpline({AcGePoint3d(0, 0, 0), AcGePoint3d(1, 2, 0), AcGePoint3d(3, 1, 0), AcGePoint3d(4, 4, 0)},
-                             AcGeVector3d(1, 0, 0), AcGeVector3d(0, 1, 0));
+       return new AcDbSpline(
+           {AcGePoint3d(0, 0, 0), AcGePoint3d(1, 2, 0), AcGePoint3d(3, 1, 0), AcGePoint3d(4, 4, 0)},
+           AcGeVector3d(1, 0, 0), AcGeVector3d(0, 1, 0));
      }},
     {"Ray",
      [](EntityItemsTest&) {
@@ -271,7 +287,8 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, EntityItemsTest, ::testing::ValuesIn(kKinds)
 TEST_F(DrawingTest, ItemsFollowTheTagLayoutOfDrawingFiles) {
   AcDbObjectId romans = addTextStyle(L"ROMANS");
   AcDbText text(AcGePoint3d(0, -2, 0), L"TEXT sample", romans, 0.5);
-  EXPECT_EQ(codesOf(itemsOf(&text, &db_)), (std::vector<int>{5, 330, 100, 8, 100, 10, 40, 1, 7, 100}));
+  EXPECT_EQ(codesOf(itemsOf(&text, &db_)),
+            (std::vector<int>{5, 330, 100, 8, 100, 10, 40, 1, 7, 100}));
 
   AcDbPolyline polyline;
   polyline.addVertexAt(0, AcGePoint2d(0, 0), 0.5);
@@ -283,31 +300,36 @@ TEST_F(DrawingTest, ItemsFollowTheTagLayoutOfDrawingFiles) {
             (std::vector<int>{5, 330, 100, 8, 100, 90, 70, 38, 10, 42, 10, 10}));
 
   AcDbPolyFaceMesh mesh;
-  for (int i = 0; i < 4; ++i) mesh.appendVertex(new AcDbPolyFaceMeshVertex(AcGePoint3d(i % 2, i / 2, 0)));
+  for (int i = 0; i < 4; ++i)
+    mesh.appendVertex(new AcDbPolyFaceMeshVertex(AcGePoint3d(i % 2, i / 2, 0)));
   ASSERT_EQ(mesh.appendFaceRecord(new AcDbFaceRecord(1, 2, 4, 3)), Acad::eOk);
-  EXPECT_EQ(codesOf(itemsOf(&mesh, &db_)), (std::vector<int>{5, 330, 100, 8, 100, 66, 10, 70, 71, 72}));
+  EXPECT_EQ(codesOf(itemsOf(&mesh, &db_)),
+            (std::vector<int>{5, 330, 100, 8, 100, 66, 10, 70, 71, 72}));
   std::vector<AcDbEntity*> followers;
   std::unique_ptr<AcDbObjectIterator> it(mesh.vertexIterator());
   for (it->start(); !it->done(); it->step()) followers.push_back(it->entity());
   ASSERT_EQ(followers.size(), 5u);
-  EXPECT_EQ(codesOf(itemsOf(followers[0], &db_)), (std::vector<int>{5, 330, 100, 8, 100, 100, 10, 70}));
-  EXPECT_EQ(codesOf(itemsOf(followers[4], &db_)), (std::vector<int>{5, 330, 100, 8, 100, 10, 70, 71, 72, 73, 74}));
+  EXPECT_EQ(codesOf(itemsOf(followers[0], &db_)),
+            (std::vector<int>{5, 330, 100, 8, 100, 100, 10, 70}));
+  EXPECT_EQ(codesOf(itemsOf(followers[4], &db_)),
+            (std::vector<int>{5, 330, 100, 8, 100, 10, 70, 71, 72, 73, 74}));
 
   // An attribute of a block reference: the vertical alignment goes to 74 under AcDbAttribute.
   AcDbAttribute attribute(AcGePoint3d(100.7, 200.2, 0), L"101", L"PTNO");
   attribute.setHeight(0.25);
   attribute.setVerticalMode(AcDb::kTextTop);
-  EXPECT_EQ(codesOf(itemsOf(&attribute, &db_)), (std::vector<int>{5, 330, 100, 8, 100, 10, 40, 1, 11, 100, 2, 70, 74}));
+  EXPECT_EQ(codesOf(itemsOf(&attribute, &db_)),
+            (std::vector<int>{5, 330, 100, 8, 100, 10, 40, 1, 11, 100, 2, 70, 74}));
 }
 
 TEST_F(DrawingTest, ReadsItemsAsOtherProgramsWriteThem) {
   // A closed lightweight polyline with an elevation and a bulge (ezdxf's sample).
   auto polyline = readObject<AcDbPolyline>(
       AcDbPolyline::desc(),
-      {DxfItem::makeString(100, L"AcDbEntity"), DxfItem::makeString(8, L"0"), DxfItem::makeString(100, L"AcDbPolyline"),
-       DxfItem::makeInt(90, 3), DxfItem::makeInt(70, 1), DxfItem::makeReal(38, 12.5),
-       DxfItem::makePoint(10, 0, 0, 0, 2), DxfItem::makeReal(42, 0.5), DxfItem::makePoint(10, 5, 0, 0, 2),
-       DxfItem::makePoint(10, 5, 5, 0, 2)},
+      {DxfItem::makeString(100, L"AcDbEntity"), DxfItem::makeString(8, L"0"),
+       DxfItem::makeString(100, L"AcDbPolyline"), DxfItem::makeInt(90, 3), DxfItem::makeInt(70, 1),
+       DxfItem::makeReal(38, 12.5), DxfItem::makePoint(10, 0, 0, 0, 2), DxfItem::makeReal(42, 0.5),
+       DxfItem::makePoint(10, 5, 0, 0, 2), DxfItem::makePoint(10, 5, 5, 0, 2)},
       &db_);
   EXPECT_EQ(polyline->numVerts(), 3u);
   EXPECT_TRUE(polyline->isClosed());
@@ -319,55 +341,68 @@ TEST_F(DrawingTest, ReadsItemsAsOtherProgramsWriteThem) {
   expectNear(third, AcGePoint3d(5, 5, 12.5));
 
   // A spline given by its fit points only passes through them.
-  DxfItemList splineItems = {DxfItem::makeString(100, L"AcDbSpline"), DxfItem::makeInt(70, 0), DxfItem::makeInt(71, 3),
-                             DxfItem::makeInt(72, 0), DxfItem::makeInt(73, 0), DxfItem::makeInt(74, 4),
-                             point(11, 0, 0), point(11, 1, 2), point(11, 3, 1), point(11, 4, 4)};
+  DxfItemList splineItems = {DxfItem::makeString(100, L"AcDbSpline"),
+                             DxfItem::makeInt(70, 0),
+                             DxfItem::makeInt(71, 3),
+                             DxfItem::makeInt(72, 0),
+                             DxfItem::makeInt(73, 0),
+                             DxfItem::makeInt(74, 4),
+                             point(11, 0, 0),
+                             point(11, 1, 2),
+                             point(11, 3, 1),
+                             point(11, 4, 4)};
   auto spline = readObject<AcDbSpline>(AcDbSpline::desc(), splineItems, &db_);
   EXPECT_EQ(spline->numFitPoints(), 4);
-  for (AcGePoint3d fit : {AcGePoint3d(0, 0, 0), AcGePoint3d(1, 2, 0), AcGePoint3d(3, 1, 0), AcGePoint3d(4, 4, 0)}) {
+  for (AcGePoint3d fit :
+       {AcGePoint3d(0, 0, 0), AcGePoint3d(1, 2, 0), AcGePoint3d(3, 1, 0), AcGePoint3d(4, 4, 0)}) {
     AcGePoint3d closest;
     ASSERT_EQ(spline->getClosestPointTo(fit, closest), Acad::eOk);
     EXPECT_LT(closest.distanceTo(fit), 1e-7);
   }
   // ... and is written back as it came, without control points.
   DxfItemList written = itemsOf(spline.get(), &db_);
-  EXPECT_EQ(std::count_if(written.begin(), written.end(), [](const DxfItem& i) { return i.code == 10; }), 0);
+  EXPECT_EQ(
+      std::count_if(written.begin(), written.end(), [](const DxfItem& i) { return i.code == 10; }),
+      0);
 
   // R12 files have no subclass markers: an attribute's 73 is its field length, 74 its vertical
   // alignment, while a text's 73 is its vertical alignment.
   auto attribute = readObject<AcDbAttribute>(
       AcDbAttribute::desc(),
-      {DxfItem::makeString(8, L"0"), point(10, 1, 2), DxfItem::makeReal(40, 0.25), DxfItem::makeString(1, L"12.34"),
-       DxfItem::makeString(2, L"ELEV"), DxfItem::makeInt(70, 1), DxfItem::makeInt(73, 6), DxfItem::makeInt(74, 2)},
+      {DxfItem::makeString(8, L"0"), point(10, 1, 2), DxfItem::makeReal(40, 0.25),
+       DxfItem::makeString(1, L"12.34"), DxfItem::makeString(2, L"ELEV"), DxfItem::makeInt(70, 1),
+       DxfItem::makeInt(73, 6), DxfItem::makeInt(74, 2)},
       &db_);
   EXPECT_EQ(attribute->fieldLength(), 6);
   EXPECT_EQ(attribute->verticalMode(), AcDb::kTextVertMid);
   EXPECT_TRUE(attribute->isInvisible());
   EXPECT_STREQ(attribute->tagConst(), L"ELEV");
-  auto text = readObject<AcDbText>(AcDbText::desc(),
-                                   {DxfItem::makeString(8, L"0"), point(10, 1, 2), DxfItem::makeReal(40, 1.0),
-                                    DxfItem::makeString(1, L"A"), DxfItem::makeInt(72, 2), point(11, 9, 2),
-                                    DxfItem::makeInt(73, 3)},
-                                   &db_);
+  auto text =
+      readObject<AcDbText>(AcDbText::desc(),
+                           {DxfItem::makeString(8, L"0"), point(10, 1, 2),
+                            DxfItem::makeReal(40, 1.0), DxfItem::makeString(1, L"A"),
+                            DxfItem::makeInt(72, 2), point(11, 9, 2), DxfItem::makeInt(73, 3)},
+                           &db_);
   EXPECT_EQ(text->verticalMode(), AcDb::kTextTop);
   EXPECT_EQ(text->horizontalMode(), AcDb::kTextRight);
   expectNear(text->alignmentPoint(), AcGePoint3d(9, 2, 0));
 
   // Centres of circles are in the object coordinate system of their normal: (x, y, z) under the
   // normal -Z is (-x, y, -z) in the world.
-  auto circle = readObject<AcDbCircle>(
-      AcDbCircle::desc(),
-      {DxfItem::makeString(100, L"AcDbCircle"), point(10, 1, 2, 3), DxfItem::makeReal(40, 0.5), point(210, 0, 0, -1)},
-      &db_);
+  auto circle = readObject<AcDbCircle>(AcDbCircle::desc(),
+                                       {DxfItem::makeString(100, L"AcDbCircle"), point(10, 1, 2, 3),
+                                        DxfItem::makeReal(40, 0.5), point(210, 0, 0, -1)},
+                                       &db_);
   expectNear(circle->center(), AcGePoint3d(-1, 2, -3));
 
   // Paragraph text split in chunks of 250 characters.
   std::wstring chunk(250, L'x');
-  auto mtext = readObject<AcDbMText>(
-      AcDbMText::desc(),
-      {DxfItem::makeString(100, L"AcDbMText"), point(10, 0, 0), DxfItem::makeReal(40, 1), DxfItem::makeString(3, chunk),
-       DxfItem::makeString(3, chunk), DxfItem::makeString(1, L"end\\Pnext")},
-      &db_);
+  auto mtext =
+      readObject<AcDbMText>(AcDbMText::desc(),
+                            {DxfItem::makeString(100, L"AcDbMText"), point(10, 0, 0),
+                             DxfItem::makeReal(40, 1), DxfItem::makeString(3, chunk),
+                             DxfItem::makeString(3, chunk), DxfItem::makeString(1, L"end\\Pnext")},
+                            &db_);
   EXPECT_EQ(mtext->contentsString(), chunk + chunk + L"end\\Pnext");
   EXPECT_EQ(mtext->text(), chunk + chunk + L"end\nnext");
 }
@@ -375,10 +410,11 @@ TEST_F(DrawingTest, ReadsItemsAsOtherProgramsWriteThem) {
 TEST_F(DrawingTest, NamesReadFromFilesAreResolvedOrRepaired) {
   // An unknown layer is made (other programs write drawings that use layers they do not define);
   // an unknown linetype falls back to ByLayer, an unknown text style to Standard. Each is reported.
-  ReportingFiler filer(&db_, {DxfItem::makeString(100, L"AcDbEntity"), DxfItem::makeString(8, L"TOPO"),
-                              DxfItem::makeString(6, L"NOSUCH"), DxfItem::makeString(100, L"AcDbText"),
-                              point(10, 0, 0), DxfItem::makeReal(40, 1), DxfItem::makeString(1, L"t"),
-                              DxfItem::makeString(7, L"MISSING")});
+  ReportingFiler filer(
+      &db_,
+      {DxfItem::makeString(100, L"AcDbEntity"), DxfItem::makeString(8, L"TOPO"),
+       DxfItem::makeString(6, L"NOSUCH"), DxfItem::makeString(100, L"AcDbText"), point(10, 0, 0),
+       DxfItem::makeReal(40, 1), DxfItem::makeString(1, L"t"), DxfItem::makeString(7, L"MISSING")});
   AcDbText text;
   text.dxfInFields(&filer);
   EXPECT_EQ(text.layerName(), L"TOPO");
@@ -392,7 +428,8 @@ TEST_F(DrawingTest, NamesReadFromFilesAreResolvedOrRepaired) {
   // The short form omits what is by default: no linetype, colour or lineweight for ByLayer.
   DxfItemList items = itemsOf(&text, &db_, AcDbDxfFiler::kLispFiler);
   for (int code : {6, 62, 370, 48, 60, 420, 67}) {
-    EXPECT_TRUE(std::none_of(items.begin(), items.end(), [code](const DxfItem& i) { return i.code == code; }))
+    EXPECT_TRUE(std::none_of(items.begin(), items.end(),
+                             [code](const DxfItem& i) { return i.code == code; }))
         << "code " << code;
   }
 }

@@ -23,7 +23,8 @@ inline void expectNear(const AcGePoint3d& actual, const AcGePoint3d& expected, d
   EXPECT_NEAR(actual.z, expected.z, tol);
 }
 
-inline void expectNear(const AcGeVector3d& actual, const AcGeVector3d& expected, double tol = 1e-9) {
+inline void expectNear(const AcGeVector3d& actual, const AcGeVector3d& expected,
+                       double tol = 1e-9) {
   expectNear(AcGePoint3d::kOrigin + actual, AcGePoint3d::kOrigin + expected, tol);
 }
 
@@ -63,7 +64,8 @@ class DrawingTest : public ::testing::Test {
 
   // Adds the entity to a block (model space by default) and closes it.
   AcDbObjectId add(AcDbEntity* entity, AcDbObjectId block = AcDbObjectId()) {
-    Opened<AcDbBlockTableRecord> record(block.isNull() ? db_.modelSpaceId() : block, AcDb::kForWrite);
+    Opened<AcDbBlockTableRecord> record(block.isNull() ? db_.modelSpaceId() : block,
+                                        AcDb::kForWrite);
     AcDbObjectId id;
     EXPECT_EQ(record->appendAcDbEntity(id, entity), Acad::eOk);
     entity->close();
@@ -92,7 +94,8 @@ class DrawingTest : public ::testing::Test {
   }
 
   // A block definition holding the entities (which it takes), its base point at origin.
-  AcDbObjectId addBlock(const wchar_t* name, const AcGePoint3d& origin, const std::vector<AcDbEntity*>& entities) {
+  AcDbObjectId addBlock(const wchar_t* name, const AcGePoint3d& origin,
+                        const std::vector<AcDbEntity*>& entities) {
     AcDbObjectId id;
     {
       Opened<AcDbBlockTable> table(db_.blockTableId(), AcDb::kForWrite);

@@ -58,7 +58,7 @@ TEST_F(GroupTest, MembersKeepTheOrderTheyWereGiven) {
   EXPECT_EQ(group->append(lines_[2]), Acad::eOk);
   EXPECT_EQ(group->prepend(lines_[3]), Acad::eOk);
   EXPECT_EQ(group->insertAt(1, lines_[0]), Acad::eOk);
-  EXPECT_EQ(group->append(lines_[0]), Acad::eDuplicateKey);
+  EXPECT_EQ(group->append(lines_[0]), Acad::eAlreadyInGroup);
   EXPECT_EQ(group->append(db_.layerZero()), Acad::eNotAnEntity);
   group->close();
   EXPECT_EQ(written340(id), (std::vector<AcDbObjectId>{lines_[3], lines_[0], lines_[2]}));
@@ -81,7 +81,7 @@ TEST_F(GroupTest, ErasedMembersAreLeftOutAndRemovalDropsTheReactor) {
   for (const AcDbObjectId& line : lines_) all.append(line);
   ASSERT_EQ(group->append(all), Acad::eOk);
   EXPECT_EQ(group->remove(lines_[1]), Acad::eOk);
-  EXPECT_EQ(group->remove(lines_[1]), Acad::eKeyNotFound);
+  EXPECT_EQ(group->remove(lines_[1]), Acad::eNotInGroup);
   group->close();
   {
     Opened<AcDbLine> removed(lines_[1]);

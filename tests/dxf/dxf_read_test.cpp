@@ -226,3 +226,17 @@ TEST(DxfRead, UnknownKindsAreKeptAsProxies) {
   EXPECT_NE(written.find("  0\nMY_CUSTOM_OBJECT\n  5\n51\n330\nC\n100\nMyCustomData\n  1\nkeep me\n 40\n2.5\n"),
             std::string::npos);
 }
+
+TEST(DxfRead, ABareEntitiesSectionGetsTheStandardObjects) {
+  // No header, no tables, no handles: what some programs export.
+  AcDbDatabase db(false, true);
+  ASSERT_EQ(db.readDwgFile(wide(dataPath("entities_only.dxf")).c_str()), Acad::eOk) << db.lastError();
+  EXPECT_EQ(entitiesOfType(&db, "LINE").size(), 1u);
+  EXPECT_EQ(entitiesOfType(&db, "CIRCLE").size(), 1u);
+  EXPECT_FALSE(db.layerZero().isNull());
+  EXPECT_FALSE(db.namedObjectsDictionaryId().isNull());
+  std::string out = scratchPath("entities_only_out.dxf");
+  ASSERT_EQ(db.saveAs(wide(out).c_str()), Acad::eOk) << db.lastError();
+  std::string report;
+  EXPECT_EQ(ezdxfCheck(out, report), 0) << report;
+}

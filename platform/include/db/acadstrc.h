@@ -166,6 +166,8 @@ enum ErrorStatus {
   eBadDwgFile = 170,
   eBlockNameOpenForWrite = 171,
   eInvalidFileFormat = 172,
+  eAlreadyInGroup = 173,
+  eNotInGroup = 174,
 };
 }  // namespace Acad
 

@@ -52,8 +52,8 @@ class AcDbBlockReference : public AcDbEntity {
 
   Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
   // The extents of the block's entities placed by parentTransform * blockTransform().
-  Acad::ErrorStatus geomExtentsBestFit(AcDbExtents& extents,
-                                       const AcGeMatrix3d& parentTransform = AcGeMatrix3d::kIdentity) const;
+  Acad::ErrorStatus geomExtentsBestFit(
+      AcDbExtents& extents, const AcGeMatrix3d& parentTransform = AcGeMatrix3d::kIdentity) const;
   Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
   Acad::ErrorStatus erase(bool erasing = true) override;
   Acad::ErrorStatus setOwnerId(AcDbObjectId owner) override;

@@ -20,8 +20,8 @@ class AcGeMatrix3d;
 class AcDbObjectIterator {
  public:
   struct Entry {
-    AcDbObjectId id;      // null for a follower of an entity that is not in a database yet
-    AcDbEntity* entity;   // the follower itself (not opened)
+    AcDbObjectId id;     // null for a follower of an entity that is not in a database yet
+    AcDbEntity* entity;  // the follower itself (not opened)
   };
   explicit AcDbObjectIterator(std::vector<Entry> entries) : entries_(std::move(entries)) {}
 
@@ -333,13 +333,11 @@ class AcDbText : public AcDbEntity {
   // Writes the items of the AcDbText level; the second subclass marker with the vertical mode is
   // written only by plain texts (attributes and their definitions write 74 in their own level).
   void dxfOutTextFields(AcDbDxfFiler* filer, bool plainText) const;
-  // The width factor and the oblique angle of the text's style, for metrics.
-  AcDbObjectId resolvedStyle() const;
 
  private:
   AcGePoint3d position_;
   AcGePoint3d alignmentPoint_;
-  AcGePoint3d filePosition_;   // while reading: coordinates as the file gives them (object system)
+  AcGePoint3d filePosition_;  // while reading: coordinates as the file gives them (object system)
   AcGePoint3d fileAlignment_;
   bool positionRead_ = false;
   bool alignmentRead_ = false;

@@ -31,7 +31,8 @@ class AcDb2dVertex : public AcDbVertex {
   ACRX_DECLARE_MEMBERS(AcDb2dVertex);
   AcDb2dVertex();
   explicit AcDb2dVertex(const AcGePoint3d& position, double bulge = 0.0, double startWidth = 0.0,
-                        double endWidth = 0.0, double tangent = 0.0, Adesk::Int32 vertexIdentifier = 0);
+                        double endWidth = 0.0, double tangent = 0.0,
+                        Adesk::Int32 vertexIdentifier = 0);
 
   AcDb::Vertex2dType vertexType() const;
   AcGePoint3d position() const { return position_; }
@@ -40,7 +41,8 @@ class AcDb2dVertex : public AcDbVertex {
   Acad::ErrorStatus setStartWidth(double width);
   double endWidth() const { return endWidth_; }
   Acad::ErrorStatus setEndWidth(double width);
-  // tan(included angle / 4) of the segment from this vertex to the next; positive counter-clockwise.
+  // tan(included angle / 4) of the segment from this vertex to the next; positive
+  // counter-clockwise.
   double bulge() const { return bulge_; }
   Acad::ErrorStatus setBulge(double bulge);
   bool isTangentUsed() const { return (flags_ & 2) != 0; }
@@ -107,7 +109,8 @@ class AcDb2dPolyline : public AcDbCurve {
   Acad::ErrorStatus appendVertex(AcDbObjectId& id, AcDb2dVertex* vertex);
   // Inserts after the vertex indexId (null: at the start).
   Acad::ErrorStatus insertVertexAt(const AcDb2dVertex* indexVertex, AcDb2dVertex* newVertex);
-  Acad::ErrorStatus insertVertexAt(AcDbObjectId& newId, AcDbObjectId indexVertexId, AcDb2dVertex* newVertex);
+  Acad::ErrorStatus insertVertexAt(AcDbObjectId& newId, AcDbObjectId indexVertexId,
+                                   AcDb2dVertex* newVertex);
   Acad::ErrorStatus openVertex(AcDb2dVertex*& vertex, AcDbObjectId id, AcDb::OpenMode mode,
                                bool openErased = false) const;
   AcDbObjectIterator* vertexIterator() const;

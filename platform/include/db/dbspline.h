@@ -40,9 +40,9 @@ class AcDbSpline : public AcDbCurve {
                                  AcGeDoubleArray& weights, double& controlPointTolerance,
                                  double& knotTolerance) const;
   Acad::ErrorStatus setNurbsData(int degree, bool rational, bool closed, bool periodic,
-                                 const AcGePoint3dArray& controlPoints, const AcGeDoubleArray& knots,
-                                 const AcGeDoubleArray& weights, double controlPointTolerance = 0.0,
-                                 double knotTolerance = 0.0);
+                                 const AcGePoint3dArray& controlPoints,
+                                 const AcGeDoubleArray& knots, const AcGeDoubleArray& weights,
+                                 double controlPointTolerance = 0.0, double knotTolerance = 0.0);
 
   bool hasFitData() const { return !fitPoints_.empty(); }
   int numFitPoints() const { return static_cast<int>(fitPoints_.size()); }

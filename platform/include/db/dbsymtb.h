@@ -82,7 +82,6 @@ class AcDbBlockBegin : public AcDbEntity {
   std::wstring name_, path_, comments_;
   AcGePoint3d origin_;
   Adesk::Int16 flags_ = 0;
-  bool hasComments_ = false;
 };
 
 class AcDbBlockEnd : public AcDbEntity {

@@ -72,6 +72,8 @@ class AcDbTable : public AcDbBlockReference {
 
   Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
   Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
+  // A table added to a drawing without graphics gets them (when the block table can be opened).
+  Acad::ErrorStatus setOwnerId(AcDbObjectId owner) override;
   Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
 
@@ -82,9 +84,9 @@ class AcDbTable : public AcDbBlockReference {
   struct Cell {
     AcDb::CellType type = AcDb::kTextCell;
     std::wstring text;
-    AcDbObjectId style;       // null: the table's
-    double height = 0.0;      // 0: by row type
-    int alignment = 0;        // 0: by row type
+    AcDbObjectId style;   // null: the table's
+    double height = 0.0;  // 0: by row type
+    int alignment = 0;    // 0: by row type
   };
   Cell* cellAt(int row, int column);
   const Cell* cellAt(int row, int column) const;
@@ -100,7 +102,7 @@ class AcDbTable : public AcDbBlockReference {
   double vertMargin_ = 0.06;
   bool titleSuppressed_ = false;
   bool headerSuppressed_ = false;
-  double heightByType_[3] = {0.18, 0.18, 0.25};      // data, header, title
+  double heightByType_[3] = {0.18, 0.18, 0.25};  // data, header, title
   int alignmentByType_[3] = {AcDb::kTopCenter, AcDb::kTopCenter, AcDb::kTopCenter};
   int flowDirection_ = 0;  // 0 down, 1 up
   // While reading: cells come one after another, each opened by a 171 item.
