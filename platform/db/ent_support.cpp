@@ -1,5 +1,7 @@
 #include "db/ent_support.h"
 
+#include "db/repair_messages.h"
+
 #include <cmath>
 
 #include "db/dbdatabase.h"
@@ -71,7 +73,7 @@ AcDbObjectId textStyleByName(AcDbDxfFiler* filer, const AcDbObject* object,
   if (!id.isNull()) return id;
   id = findSymbolRecord(db, db->textStyleTableId(), L"Standard");
   if (id.isNull()) id = db->textstyle();
-  filer->reportRepair("text style \"" + narrow(name) + "\" is not defined; Standard used");
+  filer->reportRepair(dbmsg::textStyleReplacedByStandard(narrow(name)));
   return id;
 }
 

@@ -11,6 +11,7 @@
 #include "db/ent_curve_pieces.h"
 #include "db/ent_followers.h"
 #include "db/ent_support.h"
+#include "db/repair_messages.h"
 #include "db/symbol_lookup.h"
 #include "db/symbol_util.h"
 #include "ge/gemat3d.h"
@@ -286,7 +287,7 @@ bool AcDbEntity::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
         if (id.isNull() && filer->filerType() != AcDbDxfFiler::kCopyFiler) {
           id = createLayer(db, name);
           if (!id.isNull())
-            filer->reportRepair("layer \"" + narrow(name) + "\" was not defined; created");
+            filer->reportRepair(dbmsg::layerCreated(narrow(name)));
         }
         if (id.isNull()) id = db->layerZero();
         layerId_ = id;
@@ -302,8 +303,7 @@ bool AcDbEntity::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       } else if (db != nullptr) {
         AcDbObjectId id = findSymbolRecord(db, db->linetypeTableId(), item.text);
         if (id.isNull()) {
-          filer->reportRepair("linetype \"" + narrow(item.text) +
-                              "\" is not defined; ByLayer used");
+          filer->reportRepair(dbmsg::linetypeReplacedByByLayer(narrow(item.text)));
           id = linetypeByLayer(db);
         }
         linetypeId_ = id;

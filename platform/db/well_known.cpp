@@ -123,33 +123,62 @@ void resolveLayerLinetypes(AcDbDatabase* db) {
     if (!layer->pendingLinetypeName().empty()) {
       linetype = findSymbolRecord(db, db->linetypeTableId(), layer->pendingLinetypeName());
       if (linetype.isNull()) {
-        warn(db, "layer " + narrow(layer->name()) + ": linetype " +
-                     narrow(layer->pendingLinetypeName()) + " is not defined, Continuous used");
+        warn(db, "calque \"" + narrow(layer->name()) + "\" : type de ligne \"" +
+                     narrow(layer->pendingLinetypeName()) + "\" non défini, Continuous utilisé");
       }
     }
     layer->resolvePendingLinetype(linetype.isNull() ? db->continuousLinetype() : linetype);
   }
 }
 
+// Points a layout block at its layout (opened for write, as any other change).
+void linkLayout(AcDbObjectId blockId, AcDbObjectId layoutId) {
+  AcDbBlockTableRecord* writable = nullptr;
+  if (acdbOpenObject(writable, blockId, AcDb::kForWrite) != Acad::eOk) return;
+  writable->setLayoutId(layoutId);
+  writable->close();
+}
+
+// The block record a LAYOUT proxy names (its 330 item in the AcDbLayout subclass), by reference.
+AcDbObjectId* layoutBlockItem(DxfItemList& items) {
+  bool inLayout = false;
+  for (DxfItem& item : items) {
+    if (item.code == 100) inLayout = item.text == L"AcDbLayout";
+    if (inLayout && item.code == 330) return &item.id;
+  }
+  return nullptr;
+}
+
 // The layout of a layout block: the one it names, else the LAYOUT whose block is this record,
-// else a new one.
+// else the layout of that name whose block was lost (a damaged file), else a new one.
 void ensureLayout(AcDbDatabase* db, AcDbObjectId layouts, AcDbObjectId blockId,
                   const std::wstring& name, int tabOrder) {
   auto* record = peekObject<AcDbBlockTableRecord>(blockId);
   auto* dictionary = peekObject<AcDbDictionary>(layouts);
   if (record == nullptr || dictionary == nullptr) return;
   if (isLiveId(record->getLayoutId())) return;
+  AcDbObjectId orphan;
   for (const auto& entry : dictionary->entries()) {
     auto* layout = peekObject<AcDbProxyObject>(entry.second);
     if (layout == nullptr || !isLiveId(entry.second)) continue;
-    bool inLayout = false;
-    for (const DxfItem& item : layout->items()) {
-      if (item.code == 100) inLayout = item.text == L"AcDbLayout";
-      if (inLayout && item.code == 330 && item.id == blockId) {
-        record->setLayoutId(entry.second);
-        return;
-      }
+    DxfItemList items = layout->items();
+    AcDbObjectId* block = layoutBlockItem(items);
+    if (block != nullptr && *block == blockId) {
+      linkLayout(blockId, entry.second);
+      return;
     }
+    if (block != nullptr && !isLiveId(*block) && foldSymbolName(entry.first) == foldSymbolName(name)) {
+      orphan = entry.second;
+    }
+  }
+  AcDbProxyObject* layout = nullptr;
+  if (!orphan.isNull() && acdbOpenObject(layout, orphan, AcDb::kForWrite) == Acad::eOk) {
+    DxfItemList items = layout->items();
+    *layoutBlockItem(items) = blockId;
+    layout->setItems(std::move(items));
+    layout->close();
+    linkLayout(blockId, orphan);
+    return;
   }
   std::wstring unique = name;
   for (int n = 2; dictionary->has(unique.c_str()); ++n) unique = L"Layout" + std::to_wstring(n);

@@ -153,7 +153,10 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedFile{"unknown_section.dxf", Acad::eOk, "section inconnue \"MYSTERY\" ignorée"},
         DamagedFile{"dangling_handle.dxf", Acad::eOk, "poignée 9999, code 330"},
         DamagedFile{"duplicate_handle.dxf", Acad::eOk, "poignée 2A en double"},
-        DamagedFile{"polyline_without_seqend.dxf", Acad::eOk, "POLYLINE sans SEQEND"}),
+        DamagedFile{"polyline_without_seqend.dxf", Acad::eOk, "POLYLINE sans SEQEND"},
+        // The model space record is gone but its block and layout remain: both are relinked to
+        // the record made anew, so the layout does not point at nothing.
+        DamagedFile{"lost_model_space_record.dxf", Acad::eOk, "poignée 12, code 330"}),
     [](const testing::TestParamInfo<DamagedFile>& param) {
       std::string name = param.param.file;
       return name.substr(0, name.find('.'));

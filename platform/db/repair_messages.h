@@ -1,0 +1,10 @@
+// Texts of the repairs the database makes while reading an object (a name the drawing does not
+// define). The host speaks French; the reader prefixes them with the line.
+#pragma once
+#include <string>
+
+namespace dbmsg {
+std::string layerCreated(const std::string& name);
+std::string linetypeReplacedByByLayer(const std::string& name);
+std::string textStyleReplacedByStandard(const std::string& name);
+}  // namespace dbmsg
