@@ -38,6 +38,7 @@ Acad::ErrorStatus AcDbSymbolTableRecord::setName(const ACHAR* name) {
   }
   assertWriteEnabled();
   name_ = wanted;
+  noteSymbolRename();
   return Acad::eOk;
 }
 
@@ -63,6 +64,7 @@ bool AcDbSymbolTableRecord::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) 
   switch (item.code) {
     case 2:
       name_ = item.text;
+      noteSymbolRename();
       return true;
     case 70:
       flags_ = static_cast<Adesk::Int16>(item.integer);

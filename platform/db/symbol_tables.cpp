@@ -1,5 +1,6 @@
 // Symbol tables: records by name, in order, and their iterators.
 #include <cwctype>
+#include <unordered_map>
 
 #include "db/block_internal.h"
 #include "db/database_state.h"
@@ -21,15 +22,35 @@ ACRX_DEFINE_MEMBERS(AcDbDimStyleTable, AcDbSymbolTable, "");
 AcDbSymbolTable::AcDbSymbolTable() = default;
 AcDbSymbolTable::~AcDbSymbolTable() = default;
 
+struct AcDbSymbolTable::NameIndex {
+  std::unordered_map<std::wstring, std::vector<AcDbObjectId>> byName;
+  unsigned long long changes = 0;
+  unsigned long long renames = 0;
+};
+
+const AcDbSymbolTable::NameIndex& AcDbSymbolTable::nameIndex() const {
+  if (index_ && index_->changes == changes_ && index_->renames == symbolRenameCount()) return *index_;
+  if (!index_) index_ = std::make_unique<NameIndex>();
+  index_->byName.clear();
+  for (const AcDbObjectId& recordId : records_) {
+    if (auto* record = peekObject<AcDbSymbolTableRecord>(recordId)) {
+      index_->byName[foldSymbolName(record->name())].push_back(recordId);
+    }
+  }
+  index_->changes = changes_;
+  index_->renames = symbolRenameCount();
+  return *index_;
+}
+
 Acad::ErrorStatus AcDbSymbolTable::getAt(const ACHAR* name, AcDbObjectId& id,
                                          bool getErasedRecord) const {
   id.setNull();
   if (name == nullptr) return Acad::eInvalidInput;
-  const std::wstring wanted(name);
+  const NameIndex& index = nameIndex();
+  auto found = index.byName.find(foldSymbolName(name));
+  if (found == index.byName.end()) return Acad::eKeyNotFound;
   AcDbObjectId erasedMatch;
-  for (const AcDbObjectId& recordId : records_) {
-    auto* record = peekObject<AcDbSymbolTableRecord>(recordId);
-    if (record == nullptr || !sameSymbolName(record->name(), wanted)) continue;
+  for (const AcDbObjectId& recordId : found->second) {
     if (!recordId.isErased()) {
       id = recordId;
       return Acad::eOk;
@@ -106,6 +127,7 @@ Acad::ErrorStatus AcDbSymbolTable::addRecord(AcDbObjectId* idOut, AcDbSymbolTabl
   if (es != Acad::eOk) return es;
   record->setOwnerIdRaw(objectId());
   records_.push_back(id);
+  ++changes_;
   if (auto* block = AcDbBlockTableRecord::cast(record)) createBlockMarkers(block);
   if (idOut != nullptr) *idOut = id;
   return Acad::eOk;
@@ -122,12 +144,14 @@ void AcDbSymbolTable::appendRecordIdRaw(AcDbObjectId id) {
     if (existing == id) return;
   }
   records_.push_back(id);
+  ++changes_;
 }
 
 void AcDbSymbolTable::removeRecordIdRaw(AcDbObjectId id) {
   for (auto it = records_.begin(); it != records_.end(); ++it) {
     if (*it == id) {
       records_.erase(it);
+      ++changes_;
       return;
     }
   }

@@ -38,3 +38,10 @@ bool isValidSymbolName(const std::wstring& name) {
 }
 
 ACHAR* newHostString(const std::wstring& text) { return acutNewString(text.c_str()); }
+
+namespace {
+unsigned long long renames = 0;
+}
+
+unsigned long long symbolRenameCount() { return renames; }
+void noteSymbolRename() { ++renames; }

@@ -29,3 +29,8 @@ bool sameSymbolName(const std::wstring& a, const std::wstring& b);
 bool isValidSymbolName(const std::wstring& name);
 // A copy of a string that the caller frees with acutDelString.
 ACHAR* newHostString(const std::wstring& text);
+
+// Counts renames of symbol table records in the process, so that name indexes know when to
+// rebuild.
+unsigned long long symbolRenameCount();
+void noteSymbolRename();

@@ -2,6 +2,7 @@
 // viewports, views, user coordinate systems and dimension styles. A table owns its records and finds
 // them by name (case-insensitive); a block table record owns its entities.
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -526,7 +527,14 @@ class AcDbSymbolTable : public AcDbObject {
   Acad::ErrorStatus addRecord(AcDbObjectId* id, AcDbSymbolTableRecord* record);
 
  private:
+  struct NameIndex;
+  const NameIndex& nameIndex() const;
+
   std::vector<AcDbObjectId> records_;
+  // Folded name -> records of that name, rebuilt when records come or go or any record is renamed;
+  // readers look up every entity's layer by name, so a scan per lookup would not do.
+  mutable std::unique_ptr<NameIndex> index_;
+  unsigned long long changes_ = 0;
 };
 
 // The typed interface every concrete table adds: getAt, add and newIterator with its own record
