@@ -11,7 +11,9 @@ import sys
 
 import ezdxf
 
-VALIDATOR = "/work/shared/tools/dxf-validate"
+from validator import find_validator
+
+VALIDATOR = find_validator()
 
 
 def main(argv):
@@ -28,7 +30,7 @@ def main(argv):
     for error in auditor.errors:
         print(f"audit error: {error.message}")
     status = 1 if auditor.has_errors else 0
-    if os.path.exists(VALIDATOR):
+    if VALIDATOR:
         result = subprocess.run([VALIDATOR, "--quiet", path], capture_output=True, text=True)
         if result.returncode != 0:
             print(result.stdout.strip())

@@ -17,7 +17,9 @@ import sys
 import ezdxf
 from ezdxf.lldxf.tags import binary_data_to_dxf_tags
 
-VALIDATOR = "/work/shared/tools/dxf-validate"
+from validator import find_validator
+
+VALIDATOR = find_validator()
 BINARY = bytes(range(256)) + bytes(44)  # 300 bytes: three 310 chunks
 
 
@@ -186,7 +188,7 @@ def audit(path, problems):
     auditor = doc.audit()
     for error in auditor.errors:
         problems.append(f"ezdxf audit error in {os.path.basename(path)}: {error.message}")
-    if os.path.exists(VALIDATOR):
+    if VALIDATOR:
         result = subprocess.run([VALIDATOR, "--quiet", path], capture_output=True, text=True)
         if result.returncode != 0:
             problems.append(f"dxf-validate exit {result.returncode}: {result.stdout.strip()}")
