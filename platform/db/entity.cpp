@@ -252,7 +252,9 @@ Acad::ErrorStatus AcDbEntity::dxfOutFields(AcDbDxfFiler* filer) const {
   // Entities of paper-space layouts say so (files keep them in one section with model space's).
   bool paper = paperSpace_;
   if (auto* record = peekObject<AcDbBlockTableRecord>(ownerId())) {
-    paper = record->isLayout() && ownerId() != databaseOrWorking(database())->modelSpaceId();
+    // The owner's own database says which layout is model space.
+    AcDbDatabase* ownerDb = ownerId().database();
+    paper = record->isLayout() && ownerDb != nullptr && ownerId() != ownerDb->modelSpaceId();
   }
   if (paper || every) filer->writeInt16(67, paper ? 1 : 0);
   if (every) {

@@ -48,7 +48,11 @@ resbuf* acutNewRb(int type) {
   return rb;
 }
 
-static bool holdsString(const resbuf* rb) { return acdbGroupCodeToType(rb->restype) == RTSTR; }
+// RTDXF0 is the entity type of a group-code list (group 0), a string.
+static bool holdsString(const resbuf* rb) {
+  int type = acdbGroupCodeToType(rb->restype);
+  return type == RTSTR || type == RTDXF0;
+}
 static bool holdsBinary(const resbuf* rb) {
   return rb->restype == 1004 || (rb->restype >= 310 && rb->restype <= 319);
 }
@@ -102,7 +106,8 @@ resbuf* acutBuildList(int type, ...) {
       case RTSHORT: rb->resval.rint = static_cast<short>(va_arg(args, int)); break;
       case RTLONG: rb->resval.rlong = static_cast<Adesk::Int32>(va_arg(args, long)); break;
       case RTINT64: rb->resval.mnInt64 = va_arg(args, Adesk::Int64); break;
-      case RTSTR: rb->resval.rstring = acutNewString(va_arg(args, const ACHAR*)); break;
+      case RTSTR:
+      case RTDXF0: rb->resval.rstring = acutNewString(va_arg(args, const ACHAR*)); break;
       case RTENAME:
       case RTPICKS: {
         const Adesk::LongPtr* name = va_arg(args, const Adesk::LongPtr*);

@@ -6,20 +6,14 @@
 #include <cstring>
 #include <vector>
 
+#include "os/codepage.h"
+
 namespace dxf {
 
 namespace {
 
-// Windows-1252 bytes 0x80-0x9F; the other bytes are their own code points.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-wchar_t cp1252(unsigned char byte) {
-  if (byte >= 0x80 && byte < 0xA0) return static_cast<wchar_t>(kCp1252High[byte - 0x80]);
-  return static_cast<wchar_t>(byte);
-}
+// Windows-1252, the code page of drawings that do not name one, is the platform's ANSI code page.
+wchar_t cp1252(unsigned char byte) { return ansiCharToWide(static_cast<char>(byte)); }
 
 bool isAscii(std::string_view bytes) {
   for (char c : bytes) {

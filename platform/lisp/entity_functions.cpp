@@ -1,0 +1,322 @@
+// The entity functions: entget, entmod, entmake, entlast, entnext, entdel, handent. Objects write
+// and read their own items through a LISP filer; this file only turns items into lists and back.
+#include <memory>
+
+#include "db/dbdatabase.h"
+#include "db/dbentity.h"
+#include "db/dbfiler.h"
+#include "db/dbsymtb.h"
+#include "lisp/builtins.h"
+#include "lisp/entity_lists.h"
+
+namespace lisp {
+
+namespace {
+
+typedef std::vector<ValuePtr> Args;
+
+const AcDbObjectId& enameArg(const ValuePtr& value) {
+  if (!value || value->type != Type::kEname) badArgument(L"lentityp", value);
+  return value->id;
+}
+
+std::string narrow(const std::wstring& text) {
+  std::string out;
+  for (wchar_t c : text) out += (c < 128) ? static_cast<char>(c) : '?';
+  return out;
+}
+
+// Closes an opened object when leaving scope.
+struct Closer {
+  AcDbObject* object = nullptr;
+  ~Closer() {
+    if (object != nullptr) object->close();
+  }
+};
+
+ValuePtr fnEntget(Interpreter&, const Args& a) {
+  checkArgCount(a, 1, 2);
+  AcDbObjectId id = enameArg(a[0]);
+  std::vector<std::wstring> apps;
+  if (a.size() == 2) {
+    for (const ValuePtr& app : listItems(listArg(a[1]))) apps.push_back(stringArg(app));
+  }
+  Closer closer;
+  if (acdbOpenAcDbObject(closer.object, id, AcDb::kForRead) != Acad::eOk) return nullptr;
+  DxfItemListFiler filer(closer.object->database(), AcDbDxfFiler::kLispFiler);
+  closer.object->dxfOutFields(&filer);
+  std::vector<ValuePtr> pairs = {cons(makeInt(-1), makeEname(id)),
+                                 cons(makeInt(0), makeString(std::wstring(
+                                                      closer.object->dxfName(),
+                                                      closer.object->dxfName() +
+                                                          std::char_traits<char>::length(
+                                                              closer.object->dxfName()))))};
+  for (const DxfItem& item : filer.items()) {
+    // A reference to nothing is left out, as the host leaves out unset references.
+    if (item.kind == DxfKind::kId && item.id.isNull()) continue;
+    pairs.push_back(itemToPair(item));
+  }
+  if (!apps.empty()) {
+    ValuePtr xdata = xdataEntry(closer.object->xDataItems(), apps);
+    if (xdata) pairs.push_back(xdata);
+  }
+  return makeList(pairs);
+}
+
+// The items of an association list: -1, 0 and -3 are taken apart; false when an entry is not
+// valid for its code.
+struct ParsedList {
+  AcDbObjectId id;
+  std::wstring type;
+  DxfItemList items;
+  bool hasXdata = false;
+  DxfItemList xdata;
+  std::vector<std::wstring> apps;
+};
+
+bool parseList(const ValuePtr& list, ParsedList& parsed) {
+  for (const ValuePtr& pair : listItems(list)) {
+    if (!isCons(pair) || !pair->car || pair->car->type != Type::kInt) return false;
+    int code = pair->car->integer;
+    if (code == -1) {
+      if (!pair->cdr || pair->cdr->type != Type::kEname) return false;
+      parsed.id = pair->cdr->id;
+    } else if (code == 0) {
+      if (!pair->cdr || pair->cdr->type != Type::kString) return false;
+      parsed.type = pair->cdr->text;
+    } else if (code == -3) {
+      parsed.hasXdata = true;
+      if (!xdataItems(pair, parsed.xdata, parsed.apps)) return false;
+    } else if (code == 5 || code == 105) {
+      continue;  // the database gives handles
+    } else if (code < 0) {
+      continue;  // other negative codes (-2 block references, -4 filters) carry nothing to store
+    } else {
+      DxfItem item;
+      if (!pairToItem(pair, item)) return false;
+      parsed.items.push_back(item);
+    }
+  }
+  return true;
+}
+
+bool appsRegistered(AcDbDatabase* db, const std::vector<std::wstring>& apps) {
+  AcDbRegAppTable* table = nullptr;
+  if (db->getRegAppTable(table, AcDb::kForRead) != Acad::eOk) return false;
+  bool ok = true;
+  for (const std::wstring& app : apps) ok = ok && table->has(app.c_str());
+  table->close();
+  return ok;
+}
+
+// The extended data of an object after the applications given in a list replace theirs; an
+// application given without items loses its data.
+DxfItemList mergeXdata(const DxfItemList& existing, const ParsedList& parsed) {
+  DxfItemList out;
+  std::vector<std::wstring> replaced;
+  for (const std::wstring& app : parsed.apps) replaced.push_back(makeSymbol(app)->text);
+  bool keep = true;
+  for (const DxfItem& item : existing) {
+    if (item.code == 1001) {
+      std::wstring upper = makeSymbol(item.text)->text;
+      keep = std::find(replaced.begin(), replaced.end(), upper) == replaced.end();
+    }
+    if (keep) out.push_back(item);
+  }
+  for (size_t i = 0; i < parsed.xdata.size(); ++i) {
+    // An application name followed directly by another (or nothing) has no items: removed.
+    bool empty = parsed.xdata[i].code == 1001 &&
+                 (i + 1 == parsed.xdata.size() || parsed.xdata[i + 1].code == 1001);
+    if (!empty || parsed.xdata[i].code != 1001) out.push_back(parsed.xdata[i]);
+  }
+  return out;
+}
+
+AcDbEntity* newEntity(const std::wstring& type) {
+  AcRxClass* cls = AcRxClass::findByDxfName(narrow(makeSymbol(type)->text).c_str());
+  if (cls == nullptr) return nullptr;
+  std::unique_ptr<AcRxObject> object(cls->create());
+  AcDbEntity* entity = AcDbEntity::cast(object.get());
+  if (entity != nullptr) object.release();
+  return entity;
+}
+
+ValuePtr fnEntmake(Interpreter& interp, const Args& a) {
+  checkArgCount(a, 0, 1);
+  if (a.empty() || !a[0]) return nullptr;
+  listArg(a[0]);
+  ParsedList parsed;
+  AcDbDatabase* db = interp.database();
+  if (db == nullptr || !parseList(a[0], parsed) || parsed.type.empty()) return nullptr;
+  if (parsed.hasXdata && !appsRegistered(db, parsed.apps)) return nullptr;
+  std::unique_ptr<AcDbEntity> entity(newEntity(parsed.type));
+  if (!entity) return nullptr;
+  entity->setDatabaseDefaults(db);
+  DxfItemListFiler filer(db, AcDbDxfFiler::kLispFiler, parsed.items);
+  if (entity->dxfInFields(&filer) != Acad::eOk) return nullptr;
+  if (parsed.hasXdata) entity->setXDataItems(mergeXdata(DxfItemList(), parsed));
+  // (67 . 1) puts the entity in paper space.
+  bool paper = false;
+  for (const DxfItem& item : parsed.items)
+    if (item.code == 67) paper = item.integer != 0;
+  AcDbBlockTableRecord* space = nullptr;
+  AcDbObjectId spaceId = paper ? db->paperSpaceId() : db->modelSpaceId();
+  if (acdbOpenObject(space, spaceId, AcDb::kForWrite) != Acad::eOk) return nullptr;
+  AcDbObjectId id;
+  Acad::ErrorStatus es = space->appendAcDbEntity(id, entity.get());
+  space->close();
+  if (es != Acad::eOk) return nullptr;
+  entity.release()->close();
+  return a[0];
+}
+
+ValuePtr fnEntmod(Interpreter& interp, const Args& a) {
+  checkArgCount(a, 1, 1);
+  listArg(a[0]);
+  ParsedList parsed;
+  if (!parseList(a[0], parsed) || parsed.id.isNull()) return nullptr;
+  Closer closer;
+  if (acdbOpenAcDbObject(closer.object, parsed.id, AcDb::kForWrite) != Acad::eOk) return nullptr;
+  AcDbObject* object = closer.object;
+  AcDbDatabase* db = object->database() ? object->database() : interp.database();
+  if (parsed.hasXdata && !appsRegistered(db, parsed.apps)) return nullptr;
+  // The given items replace the object's items of the same codes, where the first of them was;
+  // codes not given keep their values.
+  DxfItemListFiler out(db, AcDbDxfFiler::kLispFiler);
+  object->dxfOutFields(&out);
+  DxfItemList merged;
+  std::vector<int> givenCodes;
+  for (const DxfItem& item : parsed.items) givenCodes.push_back(item.code);
+  auto given = [&](int code) {
+    return std::find(givenCodes.begin(), givenCodes.end(), code) != givenCodes.end();
+  };
+  std::vector<int> placed;
+  bool header = true;
+  for (const DxfItem& item : out.items()) {
+    // The header (handle, reactors, extension dictionary, owner) is the object's identity, which
+    // copyFrom keeps; the fresh copy is read without it.
+    if (item.code == 100) header = false;
+    if (header) continue;
+    if (!given(item.code) || item.code == 100) {
+      merged.push_back(item);
+      continue;
+    }
+    if (std::find(placed.begin(), placed.end(), item.code) != placed.end()) continue;
+    placed.push_back(item.code);
+    for (const DxfItem& replacement : parsed.items)
+      if (replacement.code == item.code) merged.push_back(replacement);
+  }
+  for (const DxfItem& item : parsed.items) {
+    if (item.code != 100 && std::find(placed.begin(), placed.end(), item.code) == placed.end())
+      merged.push_back(item);
+  }
+  // Read into a fresh object of the same class, so that repeated items (vertices) are not added
+  // to those already there, then copy its state over.
+  std::unique_ptr<AcRxObject> created(object->isA()->create());
+  AcDbObject* fresh = AcDbObject::cast(created.get());
+  if (fresh == nullptr) return nullptr;
+  if (AcDbEntity* entity = AcDbEntity::cast(fresh)) entity->setDatabaseDefaults(db);
+  DxfItemListFiler in(db, AcDbDxfFiler::kLispFiler, merged);
+  if (fresh->dxfInFields(&in) != Acad::eOk) return nullptr;
+  fresh->setXDataItems(parsed.hasXdata ? mergeXdata(object->xDataItems(), parsed)
+                                       : object->xDataItems());
+  if (object->copyFrom(fresh) != Acad::eOk) return nullptr;
+  return a[0];
+}
+
+// Entities of the drawing in creation order: those of layouts, and the sub-entities (vertices,
+// attributes) owned by other entities.
+// The block's begin and end marks are entities of the database but not of the drawing.
+bool isBlockMark(const AcDbEntity* entity) {
+  std::string type = entity->dxfName();
+  return type == "BLOCK" || type == "ENDBLK";
+}
+
+bool isListedEntity(AcDbDatabase* db, AcDbObjectId id) {
+  if (id.isErased()) return false;
+  AcDbEntity* entity = nullptr;
+  if (acdbOpenObject(entity, id, AcDb::kForRead) != Acad::eOk) return false;
+  AcDbObjectId owner = entity->ownerId();
+  bool mark = isBlockMark(entity);
+  entity->close();
+  if (mark) return false;
+  if (owner == db->modelSpaceId() || owner == db->paperSpaceId()) return true;
+  AcDbObject* ownerObject = nullptr;
+  if (acdbOpenAcDbObject(ownerObject, owner, AcDb::kForRead, true) != Acad::eOk) return false;
+  bool sub = AcDbEntity::cast(ownerObject) != nullptr;
+  ownerObject->close();
+  return sub;
+}
+
+bool isMainEntity(AcDbDatabase* db, AcDbObjectId id) {
+  if (id.isErased()) return false;
+  AcDbEntity* entity = nullptr;
+  if (acdbOpenObject(entity, id, AcDb::kForRead) != Acad::eOk) return false;
+  AcDbObjectId owner = entity->ownerId();
+  bool mark = isBlockMark(entity);
+  entity->close();
+  return !mark && (owner == db->modelSpaceId() || owner == db->paperSpaceId());
+}
+
+ValuePtr fnEntlast(Interpreter& interp, const Args& a) {
+  checkArgCount(a, 0, 0);
+  AcDbDatabase* db = interp.database();
+  if (db == nullptr) return nullptr;
+  std::vector<AcDbObjectId> ids = db->allObjectIds();
+  for (auto it = ids.rbegin(); it != ids.rend(); ++it)
+    if (isMainEntity(db, *it)) return makeEname(*it);
+  return nullptr;
+}
+
+ValuePtr fnEntnext(Interpreter& interp, const Args& a) {
+  checkArgCount(a, 0, 1);
+  AcDbDatabase* db = interp.database();
+  if (db == nullptr) return nullptr;
+  std::vector<AcDbObjectId> ids = db->allObjectIds();
+  size_t start = 0;
+  if (!a.empty()) {
+    AcDbObjectId after = enameArg(a[0]);
+    auto it = std::find(ids.begin(), ids.end(), after);
+    if (it == ids.end()) return nullptr;
+    start = static_cast<size_t>(it - ids.begin()) + 1;
+  }
+  for (size_t i = start; i < ids.size(); ++i)
+    if (isListedEntity(db, ids[i])) return makeEname(ids[i]);
+  return nullptr;
+}
+
+// entdel erases an entity, or restores it when it is already erased.
+ValuePtr fnEntdel(Interpreter&, const Args& a) {
+  checkArgCount(a, 1, 1);
+  AcDbObjectId id = enameArg(a[0]);
+  AcDbEntity* entity = nullptr;
+  if (acdbOpenObject(entity, id, AcDb::kForWrite, true) != Acad::eOk) return nullptr;
+  Acad::ErrorStatus es = entity->erase(!entity->isErased());
+  entity->close();
+  return es == Acad::eOk ? a[0] : nullptr;
+}
+
+ValuePtr fnHandent(Interpreter& interp, const Args& a) {
+  checkArgCount(a, 1, 1);
+  const std::wstring& hex = stringArg(a[0]);
+  AcDbDatabase* db = interp.database();
+  if (db == nullptr || hex.empty()) return nullptr;
+  AcDbObjectId id;
+  if (db->getAcDbObjectId(id, false, AcDbHandle(hex.c_str())) != Acad::eOk || id.isNull())
+    return nullptr;
+  return makeEname(id);
+}
+
+}  // namespace
+
+void registerEntityFunctions(BuiltinRegistry& r) {
+  r.add(L"entget", fnEntget);
+  r.add(L"entmake", fnEntmake);
+  r.add(L"entmod", fnEntmod);
+  r.add(L"entlast", fnEntlast);
+  r.add(L"entnext", fnEntnext);
+  r.add(L"entdel", fnEntdel);
+  r.add(L"handent", fnHandent);
+}
+
+}  // namespace lisp

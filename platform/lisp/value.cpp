@@ -1,0 +1,118 @@
+#include "lisp/value.h"
+
+#include <cmath>
+#include <cwctype>
+
+namespace lisp {
+
+Value::~Value() {
+  ValuePtr next = std::move(cdr);
+  while (next && next.use_count() == 1) {
+    ValuePtr after = std::move(next->cdr);
+    next = std::move(after);
+  }
+}
+
+ValuePtr makeInt(Adesk::Int32 value) {
+  auto v = std::make_shared<Value>();
+  v->type = Type::kInt;
+  v->integer = value;
+  return v;
+}
+
+ValuePtr makeReal(double value) {
+  auto v = std::make_shared<Value>();
+  v->type = Type::kReal;
+  v->real = value;
+  return v;
+}
+
+ValuePtr makeString(const std::wstring& text) {
+  auto v = std::make_shared<Value>();
+  v->type = Type::kString;
+  v->text = text;
+  return v;
+}
+
+ValuePtr makeSymbol(const std::wstring& name) {
+  auto v = std::make_shared<Value>();
+  v->type = Type::kSymbol;
+  v->text = name;
+  for (wchar_t& c : v->text) c = static_cast<wchar_t>(std::towupper(c));
+  return v;
+}
+
+ValuePtr makeEname(AcDbObjectId id) {
+  auto v = std::make_shared<Value>();
+  v->type = Type::kEname;
+  v->id = id;
+  return v;
+}
+
+ValuePtr cons(ValuePtr car, ValuePtr cdr) {
+  auto v = std::make_shared<Value>();
+  v->type = Type::kCons;
+  v->car = std::move(car);
+  v->cdr = std::move(cdr);
+  return v;
+}
+
+ValuePtr makeT() {
+  static const ValuePtr t = makeSymbol(L"T");
+  return t;
+}
+
+ValuePtr makeList(const std::vector<ValuePtr>& items) {
+  ValuePtr list;
+  for (auto it = items.rbegin(); it != items.rend(); ++it) list = cons(*it, list);
+  return list;
+}
+
+std::vector<ValuePtr> listItems(const ValuePtr& list) {
+  std::vector<ValuePtr> items;
+  for (ValuePtr p = list; isCons(p); p = p->cdr) items.push_back(p->car);
+  return items;
+}
+
+size_t listLength(const ValuePtr& list) {
+  size_t n = 0;
+  for (ValuePtr p = list; isCons(p); p = p->cdr) ++n;
+  return n;
+}
+
+bool valuesEq(const ValuePtr& a, const ValuePtr& b) {
+  if (a == b) return true;
+  if (!a || !b || a->type != b->type) return false;
+  switch (a->type) {
+    case Type::kInt:
+      return a->integer == b->integer;
+    case Type::kSymbol:
+      return a->text == b->text;
+    case Type::kEname:
+      return a->id == b->id;
+    case Type::kSubr:
+      return a->builtin == b->builtin && a->special == b->special;
+    default:
+      return false;
+  }
+}
+
+bool valuesEqual(const ValuePtr& a, const ValuePtr& b, double fuzz) {
+  if (a == b) return true;
+  if (!a || !b) return false;
+  if (isNumber(a) && isNumber(b)) {
+    if (a->type == Type::kInt && b->type == Type::kInt) return a->integer == b->integer;
+    return std::fabs(numberOf(a) - numberOf(b)) <= fuzz;
+  }
+  if (a->type != b->type) return false;
+  switch (a->type) {
+    case Type::kString:
+      return a->text == b->text;
+    case Type::kCons:
+      return valuesEqual(a->car, b->car, fuzz) && valuesEqual(a->cdr, b->cdr, fuzz);
+    default:
+      return valuesEq(a, b);
+  }
+}
+
+}  // namespace lisp
