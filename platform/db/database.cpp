@@ -40,6 +40,7 @@ void DatabaseState::place(AcDbStub* stub, AcDbObject* object) {
 AcDbDatabase::AcDbDatabase(bool buildDefault, bool /*noDocument*/)
     : state_(std::make_unique<DatabaseState>()) {
   state_->owner = this;
+  state_->undo = std::make_unique<UndoJournal>(this);
   if (buildDefault) buildDefaultDrawing(this);
 }
 
@@ -57,6 +58,7 @@ Acad::ErrorStatus AcDbDatabase::addAcDbObject(AcDbObjectId& id, AcDbObject* obje
   if (object->isDatabaseResident()) return Acad::eAlreadyInDb;
   AcDbStub* stub = state_->newStub();
   state_->place(stub, object);
+  state_->undo->noteAdded(stub);
   // A new object stays open for write until its creator closes it, as in the host.
   object->beginOpen(AcDb::kForWrite);
   id = AcDbObjectId(stub);

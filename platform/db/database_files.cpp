@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "db/database_state.h"
+#include "db/dbundo.h"
 #include "db/dbdatabase.h"
 #include "dxf/dxf_encoding.h"
 #include "dxf/dxf_error.h"
@@ -84,6 +85,8 @@ void writeLog(const ACHAR* logFileName, const std::vector<std::string>& lines) {
 // their new database.
 void swapDatabaseContents(AcDbDatabase* first, AcDbDatabase* second) {
   std::swap(first->state(), second->state());
+  // Each journal knows its database: it stays with it.
+  std::swap(first->state().undo, second->state().undo);
   for (AcDbDatabase* database : {first, second}) {
     DatabaseState& state = database->state();
     state.owner = database;
@@ -119,6 +122,7 @@ Acad::ErrorStatus readDrawingFile(AcDbDatabase* target, const std::string& path,
   }
   swapDatabaseContents(target, read.get());
   DatabaseState& filled = target->state();
+  filled.undo->clear();  // what was done to the former contents cannot be undone on these
   filled.fileName = dxf::toWide(path);
   filled.readReport.warnings = std::move(warnings);
   filled.lastError.clear();

@@ -10,6 +10,7 @@
 
 #include "db/dbdatabase.h"
 #include "db/dbobject.h"
+#include "db/dbundo.h"
 #include "ge/gepnt3d.h"
 
 // The slot of one object: what an AcDbObjectId points to. It exists as soon as a handle is known
@@ -57,6 +58,9 @@ struct DatabaseState {
   std::wstring fileName;
   DrawingReadReport readReport;
   std::string lastError;
+
+  // What the commands changed, for undo (always present once the database is built).
+  std::unique_ptr<UndoJournal> undo;
 
   // New slot with the next free handle.
   AcDbStub* newStub();

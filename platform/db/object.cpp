@@ -30,6 +30,8 @@ bool AcDbObject::isErased() const { return stub_ != nullptr && stub_->erased; }
 
 void AcDbObject::beginOpen(AcDb::OpenMode mode) {
   if (mode == AcDb::kForWrite) {
+    // The journal saves the state before the first change of the step.
+    if (stub_) stateOf(stub_->database).undo->noteOpenForWrite(this);
     writer_ = true;
   } else {
     ++readers_;
@@ -53,6 +55,7 @@ Acad::ErrorStatus AcDbObject::close() {
 Acad::ErrorStatus AcDbObject::upgradeOpen() {
   if (writer_) return Acad::eWasOpenedForWrite;
   if (readers_ != 1) return readers_ == 0 ? Acad::eNotOpenForRead : Acad::eHadMultipleReaders;
+  if (stub_) stateOf(stub_->database).undo->noteOpenForWrite(this);
   readers_ = 0;
   writer_ = true;
   return Acad::eOk;

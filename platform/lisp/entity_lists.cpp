@@ -57,9 +57,10 @@ ValuePtr itemToPair(const DxfItem& item) {
       for (int i = 0; i < item.dim; ++i) coords.push_back(makeReal(item.point[i]));
       return cons(key, makeList(coords));
     }
-    case DxfKind::kHandle:
-      return cons(key, makeString(std::wstring(item.handle().toHex().begin(),
-                                               item.handle().toHex().end())));
+    case DxfKind::kHandle: {
+      const std::string hex = item.handle().toHex();
+      return cons(key, makeString(std::wstring(hex.begin(), hex.end())));
+    }
     case DxfKind::kId:
       return cons(key, makeEname(item.id));
     case DxfKind::kBinary:

@@ -11,6 +11,7 @@
 #include "db/dbtag.h"
 
 class AcDbObject;
+class UndoJournal;
 class AcDbBlockTable;
 class AcDbLayerTable;
 class AcDbTextStyleTable;
@@ -121,7 +122,12 @@ class AcDbDatabase {
   const DrawingReadReport& readReport() const;
   const std::string& lastError() const;
 
+  // Undo recording: off while disabled (the journal keeps its steps but records nothing new).
+  void disableUndoRecording(bool disable);
+  bool undoRecording() const;
+
   // Platform bookkeeping, not part of the host's interface.
+  UndoJournal& undoJournal();
   DatabaseState& state() { return *state_; }
   const DatabaseState& state() const { return *state_; }
   // Number of objects of this database open right now, and which.

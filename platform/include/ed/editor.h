@@ -1,0 +1,70 @@
+// The state of the host's command line shared by the prompts, the system variables and the LISP
+// input functions: the input source, the transcript, the keywords armed by acedInitGet, the last
+// point given and the current drawing.
+#pragma once
+#include <deque>
+#include <memory>
+#include <string>
+
+#include "db/adsdef.h"
+#include "ed/input_source.h"
+#include "ed/transcript.h"
+
+class AcDbDatabase;
+
+namespace ed {
+
+class Editor {
+ public:
+  static Editor& instance();
+
+  Transcript& transcript() { return transcript_; }
+
+  // The source prompts read from. Without one set, the console (terminal or stdin) is created on
+  // first use. setInput takes ownership; the previous source is returned to the caller.
+  std::unique_ptr<InputSource> setInput(std::unique_ptr<InputSource> source);
+  InputSource& input();
+  // One line from the source; false when it is exhausted. Text given back with unread comes
+  // first: a blank ends an answer that cannot hold one, and what follows it is the next answer.
+  bool readLine(std::wstring& line);
+  void unread(const std::wstring& text) { pending_.push_front(text); }
+
+  // The drawing the command line works on; the document manager sets it. Without one the working
+  // database is used, and DWGNAME falls back to the name of a new drawing.
+  void setCurrentDrawing(AcDbDatabase* database, const std::wstring& fileName);
+  AcDbDatabase* currentDatabase() const;
+  const std::wstring& currentFileName() const { return fileName_; }
+
+  // The restrictions and keywords of acedInitGet; they apply to the next input call only.
+  struct InitGet {
+    int flags = 0;
+    std::wstring keywords;
+  };
+  void setInitGet(int flags, const std::wstring& keywords) { initGet_ = {flags, keywords}; }
+  // Gives the armed restrictions and clears them.
+  InitGet takeInitGet();
+
+  // The text of the last input that gave RTKWORD (acedGetInput).
+  void setLastInput(const std::wstring& text) { lastInput_ = text; }
+  const std::wstring& lastInput() const { return lastInput_; }
+
+  // The last point entered (LASTPOINT; "@" alone stands for it).
+  void setLastPoint(const ads_point p) { ads_point_set(p, lastPoint_); }
+  const ads_real* lastPoint() const { return lastPoint_; }
+
+  // Restores the state of a fresh session (keeps the input source and transcript settings).
+  void resetState();
+
+ private:
+  Editor() = default;
+  Transcript transcript_;
+  std::unique_ptr<InputSource> input_;
+  std::deque<std::wstring> pending_;
+  AcDbDatabase* database_ = nullptr;
+  std::wstring fileName_;
+  InitGet initGet_;
+  std::wstring lastInput_;
+  ads_point lastPoint_ = {0.0, 0.0, 0.0};
+};
+
+}  // namespace ed

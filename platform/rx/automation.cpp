@@ -1,0 +1,59 @@
+#include <algorithm>
+#include <string>
+
+#include "os/case_map.h"
+#include "rx/acaxdoc.h"
+#include "rx/acdocman.h"
+
+namespace {
+
+bool sameName(const wchar_t* a, const wchar_t* b) {
+  if (a == nullptr) return false;
+  for (; *a != 0 && *b != 0; ++a, ++b) {
+    if (toUpperLatin(*a) != toUpperLatin(*b)) return false;
+  }
+  return *a == *b;
+}
+
+}  // namespace
+
+HRESULT AcAxDocument::invoke(const wchar_t* name, const std::vector<AcAxValue>& args) {
+  if (sameName(name, L"StartUndoMark")) {
+    if (!args.empty()) return DISP_E_BADPARAMCOUNT;
+    document_->startUndoMark();
+    return S_OK;
+  }
+  if (sameName(name, L"EndUndoMark")) {
+    if (!args.empty()) return DISP_E_BADPARAMCOUNT;
+    // An end without a start is harmless, as on the host.
+    document_->endUndoMark();
+    return S_OK;
+  }
+  return DISP_E_UNKNOWNNAME;
+}
+
+HRESULT AcAxApplication::invoke(const wchar_t* name, const std::vector<AcAxValue>& args) {
+  if (sameName(name, L"ZoomWindow")) {
+    if (args.size() != 2) return DISP_E_BADPARAMCOUNT;
+    const auto* p1 = std::get_if<AcGePoint3d>(&args[0]);
+    const auto* p2 = std::get_if<AcGePoint3d>(&args[1]);
+    if (p1 == nullptr || p2 == nullptr) return E_INVALIDARG;
+    AcApDocument* document = acDocManager->mdiActiveDocument();
+    if (document == nullptr) return E_FAIL;
+    // The corners may be given in any order; the view keeps the window's lower-left and
+    // upper-right corners.
+    AcApViewState& view = document->viewState();
+    view.zoomed = true;
+    view.windowMin = AcGePoint3d(std::min(p1->x, p2->x), std::min(p1->y, p2->y),
+                                 std::min(p1->z, p2->z));
+    view.windowMax = AcGePoint3d(std::max(p1->x, p2->x), std::max(p1->y, p2->y),
+                                 std::max(p1->z, p2->z));
+    return S_OK;
+  }
+  return DISP_E_UNKNOWNNAME;
+}
+
+AcAxApplication* acedGetAcadApplication() {
+  static AcAxApplication application;
+  return &application;
+}
