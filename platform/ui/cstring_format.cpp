@@ -31,7 +31,7 @@ class CNumericLocale {
 
 enum class Size { Default, Char, Short, Long32, Long64, Pointer, LongDouble, Narrow, Wide };
 
-struct Spec {
+struct FieldFormat {
   std::string flags;
   int width = -1;
   int precision = -1;
@@ -44,12 +44,12 @@ std::basic_string<Char> widenAscii(std::string_view text) {
   return std::basic_string<Char>(text.begin(), text.end());
 }
 
-// Formats one number with the C library, which is trusted for the digits, from a narrow spec.
+// Formats one number with the C library, which is trusted for the digits, from a narrow field format.
 template <typename T>
-std::string formatNumber(const Spec& spec, const char* length, char conversion, T value) {
-  std::string format = "%" + spec.flags;
-  if (spec.width >= 0) format += std::to_string(spec.width);
-  if (spec.precision >= 0) format += "." + std::to_string(spec.precision);
+std::string formatNumber(const FieldFormat& field, const char* length, char conversion, T value) {
+  std::string format = "%" + field.flags;
+  if (field.width >= 0) format += std::to_string(field.width);
+  if (field.precision >= 0) format += "." + std::to_string(field.precision);
   format += length;
   format += conversion;
   char small[128];
@@ -63,13 +63,13 @@ std::string formatNumber(const Spec& spec, const char* length, char conversion, 
 }
 
 template <typename Char>
-void appendPadded(std::basic_string<Char>& out, const Spec& spec,
+void appendPadded(std::basic_string<Char>& out, const FieldFormat& field,
                   std::basic_string_view<Char> text) {
-  const size_t width = spec.width > 0 ? static_cast<size_t>(spec.width) : 0;
+  const size_t width = field.width > 0 ? static_cast<size_t>(field.width) : 0;
   const size_t padding = width > text.size() ? width - text.size() : 0;
-  if (!spec.leftAlign()) out.append(padding, static_cast<Char>(' '));
+  if (!field.leftAlign()) out.append(padding, static_cast<Char>(' '));
   out.append(text);
-  if (spec.leftAlign()) out.append(padding, static_cast<Char>(' '));
+  if (field.leftAlign()) out.append(padding, static_cast<Char>(' '));
 }
 
 // Text of a %s argument in the output's width.
@@ -148,28 +148,28 @@ void appendFormatted(std::basic_string<Char>& out, const Char* format, va_list i
       out += *p++;
       continue;
     }
-    Spec spec;
+    FieldFormat field;
     while (*p && *p < 0x80 && std::strchr("-+ #0", static_cast<int>(*p))) {
-      spec.flags += static_cast<char>(*p++);
+      field.flags += static_cast<char>(*p++);
     }
     if (*p == static_cast<Char>('*')) {
-      spec.width = va_arg(args, int);
-      if (spec.width < 0) {
-        spec.flags += '-';
-        spec.width = -spec.width;
+      field.width = va_arg(args, int);
+      if (field.width < 0) {
+        field.flags += '-';
+        field.width = -field.width;
       }
       ++p;
     } else {
-      while (isDigit(*p)) spec.width = (spec.width < 0 ? 0 : spec.width * 10) + (*p++ - '0');
+      while (isDigit(*p)) field.width = (field.width < 0 ? 0 : field.width * 10) + (*p++ - '0');
     }
     if (*p == static_cast<Char>('.')) {
       ++p;
-      spec.precision = 0;
+      field.precision = 0;
       if (*p == static_cast<Char>('*')) {
-        spec.precision = va_arg(args, int);
+        field.precision = va_arg(args, int);
         ++p;
       } else {
-        while (isDigit(*p)) spec.precision = spec.precision * 10 + (*p++ - '0');
+        while (isDigit(*p)) field.precision = field.precision * 10 + (*p++ - '0');
       }
     }
     const Size size = readSize(p);
@@ -191,7 +191,7 @@ void appendFormatted(std::basic_string<Char>& out, const Char* format, va_list i
           value = va_arg(args, int);
         if (size == Size::Short) value = static_cast<short>(value);
         if (size == Size::Char) value = static_cast<signed char>(value);
-        out += widenAscii<Char>(formatNumber(spec, "ll", 'd', value));
+        out += widenAscii<Char>(formatNumber(field, "ll", 'd', value));
         break;
       }
       case 'u':
@@ -207,7 +207,7 @@ void appendFormatted(std::basic_string<Char>& out, const Char* format, va_list i
           value = va_arg(args, unsigned);
         if (size == Size::Short) value = static_cast<unsigned short>(value);
         if (size == Size::Char) value = static_cast<unsigned char>(value);
-        out += widenAscii<Char>(formatNumber(spec, "ll", static_cast<char>(conversion), value));
+        out += widenAscii<Char>(formatNumber(field, "ll", static_cast<char>(conversion), value));
         break;
       }
       case 'f':
@@ -220,9 +220,9 @@ void appendFormatted(std::basic_string<Char>& out, const Char* format, va_list i
       case 'A': {
         const char c = static_cast<char>(conversion);
         if (size == Size::LongDouble) {
-          out += widenAscii<Char>(formatNumber(spec, "L", c, va_arg(args, long double)));
+          out += widenAscii<Char>(formatNumber(field, "L", c, va_arg(args, long double)));
         } else {
-          out += widenAscii<Char>(formatNumber(spec, "", c, va_arg(args, double)));
+          out += widenAscii<Char>(formatNumber(field, "", c, va_arg(args, double)));
         }
         break;
       }
@@ -233,7 +233,7 @@ void appendFormatted(std::basic_string<Char>& out, const Char* format, va_list i
         if (size == Size::Short) wideArgument = false;
         if (size == Size::Long32) wideArgument = true;
         const Char ch = charArgument<Char>(wideArgument, va_arg(args, int));
-        appendPadded<Char>(out, spec, std::basic_string_view<Char>(&ch, 1));
+        appendPadded<Char>(out, field, std::basic_string_view<Char>(&ch, 1));
         break;
       }
       case 's':
@@ -244,15 +244,15 @@ void appendFormatted(std::basic_string<Char>& out, const Char* format, va_list i
         if (size == Size::Long32) wideArgument = true;
         std::basic_string<Char> text =
             stringArgument<Char>(wideArgument, va_arg(args, const void*));
-        if (spec.precision >= 0 && text.size() > static_cast<size_t>(spec.precision)) {
-          text.resize(static_cast<size_t>(spec.precision));
+        if (field.precision >= 0 && text.size() > static_cast<size_t>(field.precision)) {
+          text.resize(static_cast<size_t>(field.precision));
         }
-        appendPadded<Char>(out, spec, text);
+        appendPadded<Char>(out, field, text);
         break;
       }
       case 'p': {
         // The host prints a pointer as zero-padded upper-case hexadecimal.
-        Spec pointerSpec;
+        FieldFormat pointerSpec;
         pointerSpec.flags = "0";
         pointerSpec.width = static_cast<int>(sizeof(void*) * 2);
         const auto value = reinterpret_cast<std::uintptr_t>(va_arg(args, void*));
