@@ -1,13 +1,12 @@
 // AcDbAttributeDefinition and AcDbAttribute: texts with a tag. In files both carry the text items
 // under AcDbText and their own under their subclass marker, where 73 is the field length and 74
 // the vertical alignment (a plain text's 73).
-#include <cwctype>
-
 #include "db/dbents.h"
 #include "db/dbfiler.h"
 #include "db/ent_support.h"
 #include "db/symbol_util.h"
 #include "ge/gemat3d.h"
+#include "os/case_map.h"
 
 ACRX_DEFINE_MEMBERS(AcDbAttributeDefinition, AcDbText, "ATTDEF");
 ACRX_DEFINE_MEMBERS(AcDbAttribute, AcDbText, "ATTRIB");
@@ -20,7 +19,7 @@ bool normalizeTag(const ACHAR* tag, std::wstring& out) {
   out.clear();
   for (const ACHAR* c = tag; *c != L'\0'; ++c) {
     if (*c == L' ' || *c == L'!') return false;
-    out += static_cast<wchar_t>(std::towupper(static_cast<wint_t>(*c)));
+    out += toUpperLatin(*c);
   }
   return true;
 }

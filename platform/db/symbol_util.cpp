@@ -2,14 +2,12 @@
 #include "db/symbol_util.h"
 
 #include "db/acutads.h"
+#include "os/case_map.h"
 
 namespace {
 
-wchar_t foldChar(wchar_t c) {
-  if (c >= L'a' && c <= L'z') return static_cast<wchar_t>(c - L'a' + L'A');
-  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<wchar_t>(c - 0x20);  // à..þ, not ÷
-  return c;
-}
+// Names compare without case, accented letters included, whatever the C locale.
+wchar_t foldChar(wchar_t c) { return toUpperLatin(c); }
 
 }  // namespace
 

@@ -256,58 +256,69 @@ int acedGetOrient(const ads_point base, const ACHAR* text, ads_real* result) {
   return acedGetAngle(base, text, result);
 }
 
-int acedGetInt(const ACHAR* text, int* result) {
+namespace {
+
+// What a typed answer is as a number: a value, a complaint (a number that cannot be taken), or
+// neither (then it may be a keyword).
+struct NumberReading {
+  std::optional<double> value;
+  const wchar_t* complaint = nullptr;
+};
+
+NumberReading readInteger(const std::wstring& answer) {
+  wchar_t* end = nullptr;
+  errno = 0;
+  long value = std::wcstol(answer.c_str(), &end, 10);
+  bool whole = end == answer.c_str() + answer.size() && std::iswdigit(answer.back());
+  if (!whole) return {};
+  if (errno == ERANGE || value < -32768 || value > 32767) return {std::nullopt, msg::kIntegerRange};
+  return {static_cast<double>(value), nullptr};
+}
+
+NumberReading readRealNumber(const std::wstring& answer) { return {parseReal(answer), nullptr}; }
+
+// The prompt loop of the number requests: re-prompts with `need` until a number the armed
+// restrictions accept, a keyword, Enter where allowed, or a cancel.
+int readNumber(const ACHAR* text, const wchar_t* need, NumberReading (*parse)(const std::wstring&),
+               double& result) {
   Prompt prompt(text);
   for (;;) {
     std::wstring answer;
     if (!prompt.read(answer)) return RTCAN;
     if (answer.empty()) {
       if (int code = prompt.emptyAnswer()) return code;
-      complain(msg::kNeedInteger);
+      complain(need);
       continue;
     }
-    wchar_t* end = nullptr;
-    errno = 0;
-    long value = std::wcstol(answer.c_str(), &end, 10);
-    bool whole = end == answer.c_str() + answer.size() && std::iswdigit(answer.back());
-    if (whole) {
-      if (errno == ERANGE || value < -32768 || value > 32767) {
-        complain(msg::kIntegerRange);
-        continue;
-      }
-      if (const wchar_t* refused = prompt.refuseNumber(static_cast<double>(value))) {
+    NumberReading reading = parse(answer);
+    if (reading.complaint != nullptr) {
+      complain(reading.complaint);
+      continue;
+    }
+    if (reading.value) {
+      if (const wchar_t* refused = prompt.refuseNumber(*reading.value)) {
         complain(refused);
         continue;
       }
-      *result = static_cast<int>(value);
+      result = *reading.value;
       return RTNORM;
     }
     if (int code = prompt.keywordOrOther(answer)) return code;
-    complain(msg::kNeedInteger);
+    complain(need);
   }
 }
 
+}  // namespace
+
+int acedGetInt(const ACHAR* text, int* result) {
+  double value = 0.0;
+  int code = readNumber(text, msg::kNeedInteger, readInteger, value);
+  if (code == RTNORM) *result = static_cast<int>(value);
+  return code;
+}
+
 int acedGetReal(const ACHAR* text, ads_real* result) {
-  Prompt prompt(text);
-  for (;;) {
-    std::wstring answer;
-    if (!prompt.read(answer)) return RTCAN;
-    if (answer.empty()) {
-      if (int code = prompt.emptyAnswer()) return code;
-      complain(msg::kNeedNumber);
-      continue;
-    }
-    if (std::optional<double> value = parseReal(answer)) {
-      if (const wchar_t* refused = prompt.refuseNumber(*value)) {
-        complain(refused);
-        continue;
-      }
-      *result = *value;
-      return RTNORM;
-    }
-    if (int code = prompt.keywordOrOther(answer)) return code;
-    complain(msg::kNeedNumber);
-  }
+  return readNumber(text, msg::kNeedNumber, readRealNumber, *result);
 }
 
 int acedGetString(int cronly, const ACHAR* text, ACHAR* result, size_t bufLen) {
