@@ -1,0 +1,8 @@
+// Placeholder: filled in by its owner.
+#include "ed/host_command_families.h"
+
+namespace ed {
+
+void addFileCommands(AcEdCommandStack&) {}
+
+}  // namespace ed
