@@ -22,6 +22,13 @@ InputSource& Editor::input() {
 }
 
 bool Editor::readLine(std::wstring& line) {
+  while (readLineOrMove(line)) {
+    if (!isCursorMove(line)) return true;
+  }
+  return false;
+}
+
+bool Editor::readLineOrMove(std::wstring& line) {
   if (!pending_.empty()) {
     line = std::move(pending_.front());
     pending_.pop_front();

@@ -26,7 +26,12 @@ class Editor {
   InputSource& input();
   // One line from the source; false when it is exhausted. Text given back with unread comes
   // first: a blank ends an answer that cannot hold one, and what follows it is the next answer.
+  // Cursor movements (lines ">x,y") are skipped: only what a click or the keyboard gives counts.
   bool readLine(std::wstring& line);
+  // The same, giving cursor movements too: a line ">x,y" or ">x,y,z" stands for the cursor moving
+  // to that point without a click (read by grread's tracking and the drag loop of jigs).
+  bool readLineOrMove(std::wstring& line);
+  static bool isCursorMove(const std::wstring& line) { return !line.empty() && line[0] == L'>'; }
   void unread(const std::wstring& text) { pending_.push_front(text); }
 
   // The drawing the command line works on; the document manager sets it. Without one the working
