@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <cwchar>
 #include <filesystem>
@@ -82,6 +83,31 @@ DWORD GetTempPathW(DWORD bufferLength, LPWSTR buffer) {
   if (!buffer || path.size() + 1 > bufferLength) return static_cast<DWORD>(path.size() + 1);
   std::wmemcpy(buffer, path.c_str(), path.size() + 1);
   return static_cast<DWORD>(path.size());
+}
+
+DWORD GetTempPathA(DWORD bufferLength, char* buffer) {
+  wchar_t wide[MAX_PATH];
+  if (GetTempPathW(MAX_PATH, wide) == 0) return 0;
+  const std::string path = wideToAnsi(wide);
+  if (!buffer || path.size() + 1 > bufferLength) return static_cast<DWORD>(path.size() + 1);
+  std::memcpy(buffer, path.c_str(), path.size() + 1);
+  return static_cast<DWORD>(path.size());
+}
+
+UINT GetTempFileNameA(const char* pathName, const char* prefix, UINT unique, char* buffer) {
+  if (!pathName || !buffer) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  wchar_t wide[MAX_PATH];
+  const std::wstring widePrefix = prefix ? ansiToWide(prefix) : std::wstring();
+  const UINT used = GetTempFileNameW(ansiToWide(pathName).c_str(), prefix ? widePrefix.c_str() : nullptr,
+                                     unique, wide);
+  if (used == 0) return 0;
+  const std::string name = wideToAnsi(wide);
+  std::memcpy(buffer, name.c_str(), std::min<size_t>(name.size() + 1, MAX_PATH));
+  buffer[MAX_PATH - 1] = '\0';
+  return used;
 }
 
 UINT GetTempFileNameW(LPCWSTR pathName, LPCWSTR prefix, UINT unique, LPWSTR buffer) {

@@ -20,6 +20,9 @@ DWORD GetTempPathW(DWORD bufferLength, LPWSTR buffer);
 // file is created; with another value (only its low 16 bits count) the name is only built. Returns
 // the number used, or 0 on failure (GetLastError tells why).
 UINT GetTempFileNameW(LPCWSTR pathName, LPCWSTR prefix, UINT unique, LPWSTR buffer);
+// The ANSI forms: the same, with names in the ANSI code page.
+DWORD GetTempPathA(DWORD bufferLength, char* buffer);
+UINT GetTempFileNameA(const char* pathName, const char* prefix, UINT unique, char* buffer);
 BOOL DeleteFileW(LPCWSTR fileName);
 // INVALID_FILE_ATTRIBUTES when nothing is there; FILE_ATTRIBUTE_DIRECTORY for a folder;
 // FILE_ATTRIBUTE_NORMAL, or FILE_ATTRIBUTE_READONLY when we may not write it, for a file.
