@@ -9,6 +9,7 @@
 #include "db/dbfiler.h"
 #include "db/dbobject.h"
 #include "db/dbdict.h"
+#include "db/resbuf_items.h"
 #include "db/symbol_lookup.h"
 
 ACRX_DEFINE_ABSTRACT_MEMBERS(AcDbObject, AcRxObject);
@@ -145,79 +146,8 @@ Acad::ErrorStatus AcDbObject::removePersistentReactor(AcDbObjectId id) {
 
 namespace {
 
-resbuf* itemToResbuf(const DxfItem& item) {
-  resbuf* rb = acutNewRb(item.code);
-  switch (item.kind) {
-    case DxfKind::kString:
-      rb->resval.rstring = acutNewString(item.text.c_str());
-      break;
-    case DxfKind::kHandle: {
-      std::string hex = item.handle().toHex();
-      std::wstring wide(hex.begin(), hex.end());
-      rb->resval.rstring = acutNewString(wide.c_str());
-      break;
-    }
-    case DxfKind::kReal:
-      rb->resval.rreal = item.real;
-      break;
-    case DxfKind::kPoint:
-      for (int i = 0; i < 3; ++i) rb->resval.rpoint[i] = item.point[i];
-      break;
-    case DxfKind::kInt:
-    case DxfKind::kBool:
-      if (item.code == 1071) {
-        rb->resval.rlong = static_cast<Adesk::Int32>(item.integer);
-      } else {
-        rb->resval.rint = static_cast<short>(item.integer);
-      }
-      break;
-    case DxfKind::kBinary: {
-      rb->resval.rbinary.clen = static_cast<short>(item.bytes.size());
-      rb->resval.rbinary.buf = static_cast<char*>(std::malloc(item.bytes.size() + 1));
-      std::memcpy(rb->resval.rbinary.buf, item.bytes.data(), item.bytes.size());
-      break;
-    }
-    case DxfKind::kId:
-      acdbGetAdsName(rb->resval.rlname, item.id);
-      break;
-  }
-  return rb;
-}
-
-bool resbufToItem(const resbuf* rb, DxfItem& item) {
-  int code = rb->restype;
-  if (code < 1000 || code > 1071) return false;
-  switch (dxfKindOfCode(code)) {
-    case DxfKind::kString:
-      item = DxfItem::makeString(code, rb->resval.rstring ? rb->resval.rstring : L"");
-      return true;
-    case DxfKind::kHandle: {
-      std::string hex;
-      for (const ACHAR* p = rb->resval.rstring; p && *p; ++p) hex += static_cast<char>(*p);
-      AcDbHandle handle;
-      if (!AcDbHandle::parse(hex.data(), hex.size(), handle)) return false;
-      item = DxfItem::makeHandle(code, handle);
-      return true;
-    }
-    case DxfKind::kReal:
-      item = DxfItem::makeReal(code, rb->resval.rreal);
-      return true;
-    case DxfKind::kPoint:
-      item = DxfItem::makePoint(code, rb->resval.rpoint[0], rb->resval.rpoint[1], rb->resval.rpoint[2]);
-      return true;
-    case DxfKind::kInt:
-    case DxfKind::kBool:
-      item = DxfItem::makeInt(code, code == 1071 ? rb->resval.rlong : rb->resval.rint);
-      return true;
-    case DxfKind::kBinary:
-      item = DxfItem::makeBinary(code, reinterpret_cast<const unsigned char*>(rb->resval.rbinary.buf),
-                                 static_cast<size_t>(rb->resval.rbinary.clen));
-      return true;
-    case DxfKind::kId:
-      return false;
-  }
-  return false;
-}
+// Extended data holds codes 1000 to 1071 only.
+bool isXdataCode(int code) { return code >= 1000 && code <= 1071; }
 
 // Position range [first, last) of one application's group in an item list, or first == size.
 void findApplication(const DxfItemList& items, const std::wstring& name, size_t& first, size_t& last) {
@@ -243,7 +173,7 @@ resbuf* AcDbObject::xData(const ACHAR* regappName) const {
       inWanted = regappName == nullptr || wcscasecmp(item.text.c_str(), regappName) == 0;
     }
     if (!inWanted) continue;
-    tail->rbnext = itemToResbuf(item);
+    tail->rbnext = dxfItemToResbuf(item);
     tail = tail->rbnext;
   }
   return head.rbnext;
@@ -263,7 +193,7 @@ Acad::ErrorStatus AcDbObject::setXData(const resbuf* chain) {
     group.push_back(DxfItem::makeString(1001, name));
     for (rb = rb->rbnext; rb != nullptr && rb->restype != 1001; rb = rb->rbnext) {
       DxfItem item;
-      if (!resbufToItem(rb, item)) return Acad::eInvalidResBuf;
+      if (!isXdataCode(rb->restype) || !resbufToDxfItem(rb, item)) return Acad::eInvalidResBuf;
       group.push_back(std::move(item));
     }
     size_t first, last;

@@ -92,7 +92,8 @@ resbuf* acutBuildList(int type, ...) {
   resbuf* tail = &head;
   while (type != 0 && type != RTNONE) {
     resbuf* rb = acutNewRb(type);
-    switch (acdbGroupCodeToType(type)) {
+    // -3 only marks where the extended data begins: it takes no value from the arguments.
+    switch (type == -3 ? RTNONE : acdbGroupCodeToType(type)) {
       case RTREAL:
       case RTANG: rb->resval.rreal = va_arg(args, double); break;
       case RTPOINT:

@@ -4,6 +4,50 @@
 
 namespace ed {
 
+// One level of nested input: the enclosing source and what it had given back with unread.
+struct Editor::Nested {
+  std::unique_ptr<InputSource> outer;
+  std::deque<std::wstring> outerPending;
+};
+
+namespace {
+
+// The lines of a nested input, then the enclosing input.
+class NestedSource : public InputSource {
+ public:
+  NestedSource(std::deque<std::wstring> lines, InputSource& outer,
+               std::deque<std::wstring>& outerPending)
+      : lines_(std::move(lines)), outer_(outer), outerPending_(outerPending) {}
+  bool readLine(std::wstring& line) override {
+    if (!lines_.empty()) {
+      bool pause = lines_.front() == L"\\";
+      line = std::move(lines_.front());
+      lines_.pop_front();
+      if (!pause) return true;
+    }
+    return readOuter(line);
+  }
+  std::deque<std::wstring> takeLines() { return std::move(lines_); }
+
+ private:
+  bool readOuter(std::wstring& line) {
+    if (!outerPending_.empty()) {
+      line = std::move(outerPending_.front());
+      outerPending_.pop_front();
+      return true;
+    }
+    return outer_.readLine(line);
+  }
+  std::deque<std::wstring> lines_;
+  InputSource& outer_;
+  std::deque<std::wstring>& outerPending_;
+};
+
+}  // namespace
+
+Editor::Editor() = default;
+Editor::~Editor() = default;
+
 Editor& Editor::instance() {
   static Editor editor;
   return editor;
@@ -37,6 +81,16 @@ bool Editor::readLineOrMove(std::wstring& line) {
   return input().readLine(line);
 }
 
+bool Editor::peekLine(std::wstring& line) {
+  if (pending_.empty()) {
+    std::wstring next;
+    if (!input().readLine(next)) return false;
+    pending_.push_back(std::move(next));
+  }
+  line = pending_.front();
+  return true;
+}
+
 void Editor::setCurrentDrawing(AcDbDatabase* database, const std::wstring& fileName) {
   database_ = database;
   fileName_ = fileName;
@@ -44,6 +98,30 @@ void Editor::setCurrentDrawing(AcDbDatabase* database, const std::wstring& fileN
 
 AcDbDatabase* Editor::currentDatabase() const {
   return database_ ? database_ : acdbHostApplicationServices()->workingDatabase();
+}
+
+void Editor::pushInput(std::deque<std::wstring> lines) {
+  InputSource& outer = input();
+  auto level = std::make_unique<Nested>();
+  level->outerPending = std::move(pending_);
+  pending_.clear();
+  auto source = std::make_unique<NestedSource>(std::move(lines), outer, level->outerPending);
+  level->outer = std::move(input_);
+  input_ = std::move(source);
+  nested_.push_back(std::move(level));
+}
+
+std::deque<std::wstring> Editor::popInput() {
+  if (nested_.empty()) return {};
+  std::deque<std::wstring> rest;
+  if (auto* source = dynamic_cast<NestedSource*>(input_.get())) rest = source->takeLines();
+  // Text split off a nested line and not read yet belongs to the lines not read.
+  for (auto it = pending_.rbegin(); it != pending_.rend(); ++it) rest.push_front(*it);
+  std::unique_ptr<Nested> level = std::move(nested_.back());
+  nested_.pop_back();
+  input_ = std::move(level->outer);
+  pending_ = std::move(level->outerPending);
+  return rest;
 }
 
 Editor::InitGet Editor::takeInitGet() {

@@ -2,6 +2,9 @@
 // current drawing; the others are session settings kept here.
 #include "ed/sysvars.h"
 
+#include <chrono>
+#include <cmath>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 
@@ -12,6 +15,8 @@
 #include "db/symbol_lookup.h"
 #include "ed/aced.h"
 #include "ed/editor.h"
+#include "ed/view.h"
+#include "ed/view_header.h"
 #include "os/case_map.h"
 
 namespace ed {
@@ -23,6 +28,8 @@ std::wstring upper(const std::wstring& text) {
   for (wchar_t& c : result) c = toUpperLatin(c);
   return result;
 }
+
+constexpr double kTwoPi = 6.28318530717958647692;
 
 AcDbDatabase* database() { return Editor::instance().currentDatabase(); }
 
@@ -44,13 +51,15 @@ int giveString(resbuf& r, const std::wstring& text) {
   return RTNORM;
 }
 
-int givePoint(resbuf& r, double x, double y, double z = 0.0) {
-  r.restype = RTPOINT;
+int givePoint(resbuf& r, double x, double y, double z = 0.0, int type = RTPOINT) {
+  r.restype = static_cast<short>(type);
   r.resval.rpoint[0] = x;
   r.resval.rpoint[1] = y;
   r.resval.rpoint[2] = z;
   return RTNORM;
 }
+
+int give3dPoint(resbuf& r, const AcGePoint3d& p) { return givePoint(r, p.x, p.y, p.z, RT3DPOINT); }
 
 // An integer value given as RTSHORT, RTLONG or a whole real.
 bool integerOf(const resbuf& v, long& out) {
@@ -148,6 +157,58 @@ void addCurrentRecord(SysVarRegistry& registry, const wchar_t* name,
       });
 }
 
+// LIMMIN/LIMMAX: 2D points of the drawing header.
+void addLimit(SysVarRegistry& registry, const wchar_t* name, const char* headerName, bool lower) {
+  registry.add(
+      name,
+      [=](resbuf& r) {
+        AcGePoint2d min, max;
+        drawingLimits(database(), min, max);
+        const AcGePoint2d& p = lower ? min : max;
+        return givePoint(r, p.x, p.y);
+      },
+      [=](const resbuf& v) {
+        if (!database() || (v.restype != RTPOINT && v.restype != RT3DPOINT)) return int(RTERROR);
+        const double* p = v.resval.rpoint;
+        if (!std::isfinite(p[0]) || !std::isfinite(p[1])) return int(RTERROR);
+        setHeaderPoint(database(), headerName, AcGePoint3d(p[0], p[1], 0.0), 2);
+        return int(RTNORM);
+      });
+}
+
+struct LocalTime {
+  int year, month, day, hour, minute, second, millisecond;
+};
+
+LocalTime localNow() {
+  auto now = std::chrono::system_clock::now();
+  std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+  std::tm parts{};
+  localtime_r(&seconds, &parts);
+  auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+  return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour,
+          parts.tm_min,         parts.tm_sec,     static_cast<int>(ms)};
+}
+
+// DATE: the Julian day number, the time of day as its fraction (the day starting at midnight,
+// as the host counts it).
+double julianDate(const LocalTime& t) {
+  // Day number of the Gregorian date (Fliegel and Van Flandern, CACM 11, 1968).
+  long a = (14 - t.month) / 12;
+  long y = t.year + 4800 - a;
+  long m = t.month + 12 * a - 3;
+  long day = t.day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
+  double fraction = (t.hour * 3600.0 + t.minute * 60.0 + t.second + t.millisecond / 1000.0) / 86400.0;
+  return static_cast<double>(day) + fraction;
+}
+
+// CDATE: yyyymmdd.hhmmsscc as one real.
+double calendarDate(const LocalTime& t) {
+  double date = t.year * 10000.0 + t.month * 100.0 + t.day;
+  double time = t.hour * 10000.0 + t.minute * 100.0 + t.second + (t.millisecond / 10) / 100.0;
+  return date + time / 1000000.0;
+}
+
 // DWGNAME and DWGPREFIX: the current drawing's file, split into its name and folder (with the
 // trailing separator). A drawing never saved is "Dessin1.dwg" in the working folder.
 std::wstring drawingPath() {
@@ -178,6 +239,47 @@ bool parseCecolor(const std::wstring& text, int& index) {
   return true;
 }
 
+// The view of the current drawing (read-only: zooms change them) and the drawing's extents,
+// limits and angle conventions.
+void registerViewVariables(SysVarRegistry& r) {
+  r.add(L"VIEWCTR", [](resbuf& v) { return give3dPoint(v, View::current().center()); });
+  r.add(L"VIEWSIZE", [](resbuf& v) { return giveReal(v, View::current().height()); });
+  r.add(L"SCREENSIZE", [](resbuf& v) {
+    View view = View::current();
+    return givePoint(v, view.screenWidth(), view.screenHeight());
+  });
+  // Plan view only: the view looks down the Z axis.
+  r.add(L"VIEWDIR", [](resbuf& v) { return givePoint(v, 0.0, 0.0, 1.0, RT3DPOINT); });
+  addInt(r, L"PICKBOX", 3, 0, 50);
+  // The extents of what model space holds now, or the inverted box of an empty drawing.
+  r.add(L"EXTMIN", [](resbuf& v) {
+    AcGePoint3d min(1e20, 1e20, 1e20), max;
+    modelSpaceExtents(database(), min, max);
+    return give3dPoint(v, min);
+  });
+  r.add(L"EXTMAX", [](resbuf& v) {
+    AcGePoint3d min, max(-1e20, -1e20, -1e20);
+    modelSpaceExtents(database(), min, max);
+    return give3dPoint(v, max);
+  });
+  addLimit(r, L"LIMMIN", "$LIMMIN", true);
+  addLimit(r, L"LIMMAX", "$LIMMAX", false);
+  // ANGBASE is kept in radians, as the variable gives it.
+  r.add(
+      L"ANGBASE", [](resbuf& v) { return giveReal(v, headerReal(database(), "$ANGBASE", 0.0)); },
+      [](const resbuf& v) {
+        double angle;
+        if (!database() || !realOf(v, angle) || !std::isfinite(angle)) return int(RTERROR);
+        angle = std::fmod(angle, kTwoPi);
+        if (angle < 0.0) angle += kTwoPi;
+        setHeaderReal(database(), "$ANGBASE", 50, angle);
+        return int(RTNORM);
+      });
+  addHeaderInt(r, L"ANGDIR", "$ANGDIR", 0, 0, 1);
+  r.add(L"DATE", [](resbuf& v) { return giveReal(v, julianDate(localNow())); });
+  r.add(L"CDATE", [](resbuf& v) { return giveReal(v, calendarDate(localNow())); });
+}
+
 void registerStandardVariables(SysVarRegistry& r) {
   r.add(L"DWGNAME", [](resbuf& v) {
     std::wstring path = drawingPath();
@@ -194,12 +296,9 @@ void registerStandardVariables(SysVarRegistry& r) {
     if (!folder.empty() && folder.back() != L'/') folder += L'/';
     return giveString(v, folder);
   });
-  // A single model view of the default window: 1024 x 768 pixels showing 9 drawing units high.
   addInt(r, L"CVPORT", 2, 1, 32767);
-  r.add(L"VIEWCTR", [](resbuf& v) { return givePoint(v, 6.0, 4.5); });
-  r.add(L"VIEWSIZE", [](resbuf& v) { return giveReal(v, 9.0); });
-  r.add(L"SCREENSIZE", [](resbuf& v) { return givePoint(v, 1024.0, 768.0); });
   addInt(r, L"ERRNO", 0, -32768, 32767);
+  registerViewVariables(r);
   addInt(r, L"OSMODE", 0, 0, 32767);
   addInt(r, L"CMDECHO", 1, 0, 1);
   addInt(r, L"FILEDIA", 1, 0, 1);

@@ -34,6 +34,7 @@ int acedRetPoint(const ads_point point) {
 
 int acedRetName(const ads_name name, int type) {
   if (type != RTENAME && type != RTPICKS) return RTERROR;
+  if (type == RTPICKS) return setResult(lisp::makePickset(name[0]));
   AcDbObjectId id;
   acdbGetObjectId(id, name);
   return setResult(lisp::makeEname(id));

@@ -6,8 +6,10 @@
 #include "db/dbentity.h"
 #include "db/dbfiler.h"
 #include "db/dbsymtb.h"
+#include "db/polyline_kinds.h"
 #include "lisp/builtins.h"
 #include "lisp/entity_lists.h"
+#include "lisp/entmake_sequence.h"
 
 namespace lisp {
 
@@ -141,33 +143,98 @@ AcDbEntity* newEntity(const std::wstring& type) {
   return entity;
 }
 
-ValuePtr fnEntmake(Interpreter& interp, const Args& a) {
-  checkArgCount(a, 0, 1);
-  if (a.empty() || !a[0]) return nullptr;
-  listArg(a[0]);
-  ParsedList parsed;
-  AcDbDatabase* db = interp.database();
-  if (db == nullptr || !parseList(a[0], parsed) || parsed.type.empty()) return nullptr;
-  if (parsed.hasXdata && !appsRegistered(db, parsed.apps)) return nullptr;
-  std::unique_ptr<AcDbEntity> entity(newEntity(parsed.type));
+// The first item of that code, or null.
+const DxfItem* itemOf(const ParsedList& parsed, int code) {
+  for (const DxfItem& item : parsed.items)
+    if (item.code == code) return &item;
+  return nullptr;
+}
+
+int intOf(const ParsedList& parsed, int code) {
+  const DxfItem* item = itemOf(parsed, code);
+  return item ? static_cast<int>(item->integer) : 0;
+}
+
+// BLOCK opens a definition (base point 10, flags 70, description 4); the name comes from 2.
+ValuePtr beginBlock(EntmakeSequence& sequence, const ParsedList& parsed, const ValuePtr& list) {
+  const DxfItem* name = itemOf(parsed, 2);
+  if (name == nullptr || name->text.empty()) {
+    sequence.cancel();
+    return nullptr;
+  }
+  const DxfItem* base = itemOf(parsed, 10);
+  const DxfItem* description = itemOf(parsed, 4);
+  sequence.beginBlock(name->text,
+                      base ? AcGePoint3d(base->point[0], base->point[1], base->point[2]) : AcGePoint3d(),
+                      intOf(parsed, 70), description ? description->text : std::wstring());
+  return list;
+}
+
+// A new entity read from the list: of the kind the flags give for POLYLINE and VERTEX.
+std::unique_ptr<AcDbEntity> readEntity(AcDbDatabase* db, const ParsedList& parsed,
+                                       const EntmakeSequence& sequence) {
+  const std::wstring type = makeSymbol(parsed.type)->text;
+  std::unique_ptr<AcDbEntity> entity;
+  if (type == L"POLYLINE") entity.reset(createPolylineForFlags(intOf(parsed, 70)));
+  else if (type == L"VERTEX") entity.reset(createVertexForFlags(intOf(parsed, 70), sequence.owner()));
+  else entity.reset(newEntity(parsed.type));
   if (!entity) return nullptr;
   entity->setDatabaseDefaults(db);
   DxfItemListFiler filer(db, AcDbDxfFiler::kLispFiler, parsed.items);
   if (entity->dxfInFields(&filer) != Acad::eOk) return nullptr;
   if (parsed.hasXdata) entity->setXDataItems(mergeXdata(DxfItemList(), parsed));
-  // (67 . 1) puts the entity in paper space.
-  bool paper = false;
-  for (const DxfItem& item : parsed.items)
-    if (item.code == 67) paper = item.integer != 0;
+  return entity;
+}
+
+// Adds the entity to the block being defined, or to its space: (67 . 1) is paper space.
+bool place(AcDbDatabase* db, EntmakeSequence& sequence, std::unique_ptr<AcDbEntity> entity,
+           bool paper) {
+  if (sequence.inBlock()) {
+    sequence.addToBlock(std::move(entity));
+    return true;
+  }
   AcDbBlockTableRecord* space = nullptr;
   AcDbObjectId spaceId = paper ? db->paperSpaceId() : db->modelSpaceId();
-  if (acdbOpenObject(space, spaceId, AcDb::kForWrite) != Acad::eOk) return nullptr;
+  if (acdbOpenObject(space, spaceId, AcDb::kForWrite) != Acad::eOk) return false;
   AcDbObjectId id;
   Acad::ErrorStatus es = space->appendAcDbEntity(id, entity.get());
   space->close();
-  if (es != Acad::eOk) return nullptr;
+  if (es != Acad::eOk) return false;
   entity.release()->close();
-  return a[0];
+  return true;
+}
+
+ValuePtr fnEntmake(Interpreter& interp, const Args& a) {
+  checkArgCount(a, 0, 1);
+  EntmakeSequence& sequence = interp.entmakeSequence();
+  if (a.empty() || !a[0]) {
+    sequence.cancel();  // what was begun is dropped
+    return nullptr;
+  }
+  listArg(a[0]);
+  ParsedList parsed;
+  AcDbDatabase* db = interp.database();
+  if (db == nullptr || !parseList(a[0], parsed) || parsed.type.empty()) return nullptr;
+  if (parsed.hasXdata && !appsRegistered(db, parsed.apps)) return nullptr;
+  const std::wstring type = makeSymbol(parsed.type)->text;
+  if (type == L"BLOCK") return beginBlock(sequence, parsed, a[0]);
+  if (type == L"ENDBLK") {
+    if (!sequence.inBlock()) return nullptr;
+    std::wstring name = sequence.endBlock(db);
+    return name.empty() ? nullptr : makeString(name);
+  }
+  const bool follower = type == L"ATTRIB" || type == L"VERTEX";
+  if ((follower || type == L"SEQEND") && !sequence.inFollowers()) return nullptr;
+  if (type == L"SEQEND") return place(db, sequence, sequence.takeOwner(), intOf(parsed, 67) != 0) ? a[0] : nullptr;
+  std::unique_ptr<AcDbEntity> entity = readEntity(db, parsed, sequence);
+  if (!entity) return nullptr;
+  if (follower) return sequence.addFollower(std::move(entity)) ? a[0] : nullptr;
+  // An entity that announces followers waits for them and its SEQEND.
+  if (type == L"POLYLINE" || (type == L"INSERT" && intOf(parsed, 66) != 0)) {
+    sequence.beginFollowers(std::move(entity));
+    return a[0];
+  }
+  return place(db, sequence, std::move(entity), intOf(parsed, 67) != 0) ? a[0] : nullptr;
 }
 
 ValuePtr fnEntmod(Interpreter& interp, const Args& a) {

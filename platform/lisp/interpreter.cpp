@@ -9,6 +9,7 @@
 #include "lisp/reader.h"
 #include "lisp/resbuf_convert.h"
 #include "lisp/builtins.h"
+#include "lisp/entmake_sequence.h"
 
 namespace lisp {
 
@@ -93,6 +94,11 @@ Interpreter::Interpreter() {
 }
 
 Interpreter::~Interpreter() = default;
+
+EntmakeSequence& Interpreter::entmakeSequence() {
+  if (!entmakeSequence_) entmakeSequence_ = std::make_unique<EntmakeSequence>();
+  return *entmakeSequence_;
+}
 
 Interpreter* Interpreter::current() { return g_current; }
 

@@ -156,6 +156,7 @@ ValuePtr fnType(Interpreter&, const Args& a) {
     case Type::kEname: return makeSymbol(L"ENAME");
     case Type::kSubr: return makeSymbol(L"SUBR");
     case Type::kUsubr: return makeSymbol(L"USUBR");
+    case Type::kPickset: return makeSymbol(L"PICKSET");
   }
   return nullptr;
 }

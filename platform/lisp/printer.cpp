@@ -63,6 +63,8 @@ std::wstring printValue(const ValuePtr& value, bool escape) {
       acdbGetAdsName(name, value->id);
       return L"<Entity name: " + hexOf(static_cast<unsigned long long>(name[0])) + L">";
     }
+    case Type::kPickset:
+      return L"<Selection set: " + hexOf(static_cast<unsigned long long>(value->pickset)) + L">";
     case Type::kSubr:
       return L"#<SUBR @" + hexOf(reinterpret_cast<uintptr_t>(value.get())) + L" " + value->text +
              L">";

@@ -60,6 +60,11 @@ void appendValueToChain(const ValuePtr& value, std::vector<resbuf*>& chain) {
       rb = newRb(RTENAME);
       acdbGetAdsName(rb->resval.rlname, value->id);
       break;
+    case Type::kPickset:
+      rb = newRb(RTPICKS);
+      rb->resval.rlname[0] = value->pickset;
+      rb->resval.rlname[1] = kPicksetNameTag;
+      break;
     case Type::kSubr:
     case Type::kUsubr:
       rb = newRb(RTSTR);
@@ -112,8 +117,9 @@ ValuePtr atomOf(const resbuf* rb) {
     case RTSTR: return makeString(rb->resval.rstring ? rb->resval.rstring : L"");
     case RTPOINT: return pointValue(rb->resval.rpoint, 2);
     case RT3DPOINT: return pointValue(rb->resval.rpoint, 3);
-    case RTENAME:
-    case RTPICKS: {
+    case RTPICKS:
+      return makePickset(rb->resval.rlname[0]);
+    case RTENAME: {
       AcDbObjectId id;
       acdbGetObjectId(id, rb->resval.rlname);
       return makeEname(id);

@@ -49,6 +49,20 @@ ValuePtr makeEname(AcDbObjectId id) {
   return v;
 }
 
+namespace {
+PicksetKeeper g_picksetKeeper = nullptr;
+}  // namespace
+
+void setPicksetKeeper(PicksetKeeper keeper) { g_picksetKeeper = keeper; }
+
+ValuePtr makePickset(Adesk::LongPtr setNumber) {
+  auto v = std::make_shared<Value>();
+  v->type = Type::kPickset;
+  v->pickset = setNumber;
+  if (g_picksetKeeper != nullptr) v->hold = g_picksetKeeper(setNumber);
+  return v;
+}
+
 ValuePtr cons(ValuePtr car, ValuePtr cdr) {
   auto v = std::make_shared<Value>();
   v->type = Type::kCons;
@@ -90,6 +104,8 @@ bool valuesEq(const ValuePtr& a, const ValuePtr& b) {
       return a->text == b->text;
     case Type::kEname:
       return a->id == b->id;
+    case Type::kPickset:
+      return a->pickset == b->pickset;
     case Type::kSubr:
       return a->builtin == b->builtin && a->special == b->special;
     default:

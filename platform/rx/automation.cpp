@@ -1,6 +1,6 @@
-#include <algorithm>
 #include <string>
 
+#include "ed/view.h"
 #include "os/case_map.h"
 #include "rx/acaxdoc.h"
 #include "rx/acdocman.h"
@@ -40,14 +40,8 @@ HRESULT AcAxApplication::invoke(const wchar_t* name, const std::vector<AcAxValue
     if (p1 == nullptr || p2 == nullptr) return E_INVALIDARG;
     AcApDocument* document = acDocManager->mdiActiveDocument();
     if (document == nullptr) return E_FAIL;
-    // The corners may be given in any order; the view keeps the window's lower-left and
-    // upper-right corners.
-    AcApViewState& view = document->viewState();
-    view.zoomed = true;
-    view.windowMin = AcGePoint3d(std::min(p1->x, p2->x), std::min(p1->y, p2->y),
-                                 std::min(p1->z, p2->z));
-    view.windowMax = AcGePoint3d(std::max(p1->x, p2->x), std::max(p1->y, p2->y),
-                                 std::max(p1->z, p2->z));
+    // The corners may be given in any order; a window without width or height shows nothing.
+    if (ed::View::of(document).zoomWindow(*p1, *p2) != Acad::eOk) return E_INVALIDARG;
     return S_OK;
   }
   return DISP_E_UNKNOWNNAME;

@@ -1,6 +1,10 @@
 #include <exception>
+#include <map>
 #include <string>
+#include <vector>
 
+#include "db/dbdatabase.h"
+#include "db/dbundo.h"
 #include "lisp/interpreter.h"
 #include "lisp/value.h"
 #include "os/case_map.h"
@@ -9,6 +13,9 @@
 #include "rx/acdocman.h"
 #include "rx/cmdrun.h"
 #include "rx/document_functions.h"
+#include "rx/rxdlinkr.h"
+
+const wchar_t* const kUndoGroupName = L"GROUPE";
 
 namespace {
 
@@ -16,10 +23,53 @@ bool isOpen(AcApDocManager& docs, AcApDocument* document) {
   return document != nullptr && docs.document(document->database()) == document;
 }
 
+// What the command layer remembers of each open document: the names of its undoable steps (the
+// journal keeps states, not names) and whether it changed since it was last saved.
+struct DocumentRecord {
+  std::vector<std::wstring> stepNames;  // one per finished step of the journal, oldest first
+  bool modified = false;
+};
+
+class DocumentRecords : public AcApDocManagerReactor {
+ public:
+  static DocumentRecords& instance() {
+    // Never destroyed: the document manager may call its reactors during static destruction.
+    static DocumentRecords* records = [] {
+      auto* created = new DocumentRecords;
+      acDocManager->addReactor(created);
+      return created;
+    }();
+    return *records;
+  }
+  DocumentRecord& of(AcApDocument* document) { return records_[document]; }
+  void documentToBeDestroyed(AcApDocument* document) override { records_.erase(document); }
+
+  // Matches the names to the journal's steps: names of steps that are gone are dropped, new steps
+  // take the given name.
+  void sync(AcApDocument* document, const std::wstring& name) {
+    std::vector<std::wstring>& names = of(document).stepNames;
+    size_t count = static_cast<size_t>(document->database()->undoJournal().stepCount());
+    if (names.size() > count) names.resize(count);
+    while (names.size() < count) names.push_back(name);
+  }
+
+ private:
+  std::map<AcApDocument*, DocumentRecord> records_;
+};
+
+// Commands the host runs without a drawing: they open, create or leave drawings themselves.
+bool runsWithoutDrawing(const AcEdCommand& command) {
+  return (command.commandFlags() & ACRX_CMD_SESSION) != 0;
+}
+
 void runRegistered(AcEdCommand& command, AcEdCommandOutcome& outcome) {
   AcApDocManager& docs = *acDocManager;
   AcApDocument* document = docs.curDocument();
   Adesk::Int32 flags = command.commandFlags();
+  if (document == nullptr && !runsWithoutDrawing(command)) {
+    outcome.needsDrawing = true;
+    return;
+  }
   // Commands lock their document unless they say they manage locks themselves.
   bool lock = document != nullptr && (flags & (ACRX_CMD_NOINTERNALLOCK | ACRX_CMD_SESSION)) == 0;
   if (lock) {
@@ -28,13 +78,18 @@ void runRegistered(AcEdCommand& command, AcEdCommandOutcome& outcome) {
                                                                    : AcAp::kAutoWrite;
     docs.lockDocument(document, mode, command.globalName(), command.localName());
   }
-  try {
-    command.functionAddr()();
-  } catch (const std::exception& e) {
-    // A command's exception stops the command, never the host.
-    outcome.error = utf8ToWide(e.what());
-  } catch (...) {
-    outcome.error = L"exception";
+  {
+    AcEdCommandStep step(command.localName());
+    // A module's command acts for the module: acedDefun and acedUndef work inside it.
+    AcRxDynamicLinker::AppScope onBehalf(command.commandApp(), document);
+    try {
+      command.functionAddr()();
+    } catch (const std::exception& e) {
+      // A command's exception stops the command, never the host.
+      outcome.error = utf8ToWide(e.what());
+    } catch (...) {
+      outcome.error = L"exception";
+    }
   }
   // The command may have closed its own document.
   if (lock && isOpen(docs, document)) docs.unlockDocument(document);
@@ -51,12 +106,52 @@ bool runLispCommand(const std::wstring& name, AcEdCommandOutcome& outcome) {
   bool defined = value && (value->type == lisp::Type::kUsubr || value->type == lisp::Type::kSubr);
   DocumentFunctions* functions = documentFunctions(document);
   if (!defined && (functions == nullptr || !functions->isDefined(symbol))) return false;
+  AcEdCommandStep step(symbol.substr(2));
   lisp::EvalResult result = interp.evaluate(L"(" + symbol + L")");
   if (!result.ok) outcome.error = result.error;
   return true;
 }
 
 }  // namespace
+
+AcEdCommandStep::AcEdCommandStep(std::wstring name)
+    : name_(std::move(name)), document_(acDocManager->curDocument()) {
+  if (document_ == nullptr) return;
+  UndoJournal& journal = document_->database()->undoJournal();
+  stepsBefore_ = journal.stepCount();
+  inGroup_ = journal.undoMarkDepth() > 0;
+  journal.beginStep();
+}
+
+AcEdCommandStep::~AcEdCommandStep() {
+  if (document_ == nullptr || !isOpen(*acDocManager, document_)) return;
+  UndoJournal& journal = document_->database()->undoJournal();
+  journal.endStep();
+  // Inside an undo mark group the steps close with the group: that is the group's name.
+  bool grouped = inGroup_ || journal.undoMarkDepth() > 0;
+  DocumentRecords::instance().sync(document_, grouped ? kUndoGroupName : name_);
+  if (journal.stepCount() != stepsBefore_) acedSetDocumentModified(document_, true);
+}
+
+std::wstring acedLastUndoStepName(AcApDocument* document) {
+  if (document == nullptr) return {};
+  DocumentRecords& records = DocumentRecords::instance();
+  records.sync(document, kUndoGroupName);
+  const std::vector<std::wstring>& names = records.of(document).stepNames;
+  return names.empty() ? std::wstring() : names.back();
+}
+
+void acedUndoStepsChanged(AcApDocument* document) {
+  if (document != nullptr) DocumentRecords::instance().sync(document, kUndoGroupName);
+}
+
+bool acedIsDocumentModified(AcApDocument* document) {
+  return document != nullptr && DocumentRecords::instance().of(document).modified;
+}
+
+void acedSetDocumentModified(AcApDocument* document, bool modified) {
+  if (document != nullptr) DocumentRecords::instance().of(document).modified = modified;
+}
 
 AcEdCommandOutcome acedRunCommand(const ACHAR* typed) {
   AcEdCommandOutcome outcome;

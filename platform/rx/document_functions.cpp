@@ -69,6 +69,7 @@ int DocumentFunctions::invoke(const std::wstring& upperName, lisp::Interpreter& 
   int status = RTERROR;
   auto direct = directFunctions().find({definition.appId, definition.code});
   if (direct != directFunctions().end()) {
+    AcRxDynamicLinker::AppScope onBehalf(definition.appId, document_);
     status = direct->second();
   } else {
     AcRx::AppRetCode code =

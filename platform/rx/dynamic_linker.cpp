@@ -227,3 +227,22 @@ void* AcRxDynamicLinker::currentAppId() const {
 }
 
 AcApDocument* AcRxDynamicLinker::messageDocument() const { return current_.document; }
+
+AcRxDynamicLinker::AppScope::AppScope(void* appId, AcApDocument* document) {
+  AcRxDynamicLinker& linker = AcRxDynamicLinker::instance();
+  Module* module = linker.findById(appId);
+  if (module == nullptr) return;
+  entered_ = true;
+  outerModule_ = linker.current_.module;
+  outerDocument_ = linker.current_.document;
+  linker.current_ = {module, document};
+}
+
+AcRxDynamicLinker::AppScope::~AppScope() {
+  if (!entered_) return;
+  AcRxDynamicLinker& linker = AcRxDynamicLinker::instance();
+  // The module may have been unloaded by its own command: never leave a dangling current module.
+  Module* outer = outerModule_;
+  if (outer != nullptr && linker.findById(static_cast<void*>(outer)) != outer) outer = nullptr;
+  linker.current_ = {outer, outer ? outerDocument_ : nullptr};
+}

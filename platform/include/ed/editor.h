@@ -5,6 +5,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "db/adsdef.h"
 #include "ed/input_source.h"
@@ -33,6 +34,17 @@ class Editor {
   bool readLineOrMove(std::wstring& line);
   static bool isCursorMove(const std::wstring& line) { return !line.empty() && line[0] == L'>'; }
   void unread(const std::wstring& text) { pending_.push_front(text); }
+  // The next line (cursor movements included) without taking it; false when the input is exhausted.
+  // Modeless dialogs look ahead this way to take only the actions meant for them.
+  bool peekLine(std::wstring& line);
+
+  // Nested input (LISP's command, acedCmd): the lines given are read first, a line "\\" (PAUSE)
+  // reading one line from the enclosing input instead; once they run out, reading goes on from the
+  // enclosing input. popInput gives back the lines not read and restores the enclosing input with
+  // the text it had given back with unread.
+  void pushInput(std::deque<std::wstring> lines);
+  std::deque<std::wstring> popInput();
+  size_t inputDepth() const { return nested_.size(); }
 
   // The drawing the command line works on; the document manager sets it. Without one the working
   // database is used, and DWGNAME falls back to the name of a new drawing.
@@ -61,10 +73,13 @@ class Editor {
   void resetState();
 
  private:
-  Editor() = default;
+  Editor();
+  ~Editor();
   Transcript transcript_;
   std::unique_ptr<InputSource> input_;
   std::deque<std::wstring> pending_;
+  struct Nested;
+  std::vector<std::unique_ptr<Nested>> nested_;
   AcDbDatabase* database_ = nullptr;
   std::wstring fileName_;
   InitGet initGet_;

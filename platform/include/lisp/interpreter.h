@@ -3,6 +3,7 @@
 // output of princ/prompt/print).
 #pragma once
 #include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -70,6 +71,8 @@ struct EvalResult {
   std::wstring error;  // the host's message, e.g. "; error: divide by zero"
 };
 
+class EntmakeSequence;
+
 class Interpreter {
  public:
   Interpreter();
@@ -117,6 +120,10 @@ class Interpreter {
   // The interpreter running an external function, for acedGetArgs and acedRetXxx.
   static Interpreter* current();
 
+  // The complex entity entmake is building over several calls (a block definition, an entity
+  // with attributes or vertices).
+  EntmakeSequence& entmakeSequence();
+
  private:
   ValuePtr callExternal(const std::wstring& name, const std::vector<ValuePtr>& args);
   ValuePtr applyUser(const ValuePtr& function, const std::vector<ValuePtr>& args);
@@ -128,6 +135,7 @@ class Interpreter {
   UnitSettings units_;
   ExternalCall* call_ = nullptr;
   int depth_ = 0;
+  std::unique_ptr<EntmakeSequence> entmakeSequence_;
 };
 
 // Raises the host's "bad argument type" error for a value that failed the named test.

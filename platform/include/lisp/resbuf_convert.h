@@ -8,6 +8,9 @@
 
 namespace lisp {
 
+// The second word of a selection set's name (RTPICKS), which the editor gives every set.
+constexpr Adesk::LongPtr kPicksetNameTag = 0x55ED;
+
 // One value as result buffers appended to a chain: lists of two or three numbers become points,
 // other lists RTLB … RTLE (a dotted pair ends with RTDOTE before its last value), nil RTNIL, T RTT,
 // integers RTSHORT or RTLONG by range.

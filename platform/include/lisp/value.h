@@ -1,5 +1,6 @@
 // Values of the host's LISP: integers (32-bit, as the host keeps them), reals, strings, symbols,
-// cons cells, entity names and functions. nil is the null pointer; T is the symbol T.
+// cons cells, entity names, selection sets and functions. nil is the null pointer; T is the
+// symbol T.
 #pragma once
 #include <memory>
 #include <string>
@@ -19,7 +20,7 @@ typedef std::shared_ptr<Value> ValuePtr;
 typedef ValuePtr (*BuiltinFn)(Interpreter& interp, const std::vector<ValuePtr>& args);
 typedef ValuePtr (*SpecialFn)(Interpreter& interp, const ValuePtr& rest);
 
-enum class Type { kInt, kReal, kString, kSymbol, kCons, kEname, kSubr, kUsubr };
+enum class Type { kInt, kReal, kString, kSymbol, kCons, kEname, kSubr, kUsubr, kPickset };
 
 struct Value {
   Value() = default;
@@ -36,6 +37,8 @@ struct Value {
   ValuePtr cdr;       // kCons; kUsubr: local variable list
   ValuePtr body;      // kUsubr: the forms
   AcDbObjectId id;    // kEname
+  Adesk::LongPtr pickset = 0;  // kPickset: the number of the editor's selection set
+  std::shared_ptr<void> hold;  // kPickset: keeps the set alive while the value lives
   BuiltinFn builtin = nullptr;
   SpecialFn special = nullptr;
 };
@@ -46,6 +49,11 @@ ValuePtr makeString(const std::wstring& text);
 // Symbol names are case-insensitive: the name is kept upper case.
 ValuePtr makeSymbol(const std::wstring& name);
 ValuePtr makeEname(AcDbObjectId id);
+// A selection set value. The editor owns the sets; it installs the keeper that gives a value its
+// hold on one (without a keeper the value only names the set).
+ValuePtr makePickset(Adesk::LongPtr setNumber);
+typedef std::shared_ptr<void> (*PicksetKeeper)(Adesk::LongPtr setNumber);
+void setPicksetKeeper(PicksetKeeper keeper);
 ValuePtr cons(ValuePtr car, ValuePtr cdr);
 ValuePtr makeT();
 ValuePtr makeList(const std::vector<ValuePtr>& items);

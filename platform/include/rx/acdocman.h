@@ -30,10 +30,34 @@ enum DocLockMode {
 };
 }  // namespace AcAp
 
-// What the view of a document shows, as far as commands change it.
+// What the view of a document shows: the part of model space on the screen, the views it showed
+// before (ZOOM Précédent) and the transient vectors drawn over it. The operations live in
+// ed/view.h.
 struct AcApViewState {
-  bool zoomed = false;  // a zoom window was given
-  AcGePoint3d windowMin;  // (drawing units)
+  // A placement of the view: its centre and height (drawing units); the width follows from the
+  // screen's aspect.
+  struct Placement {
+    AcGePoint3d center;
+    double height = 0.0;
+  };
+  // A vector drawn by acedGrDraw or acedGrVecs: not part of the drawing, gone at the next redraw
+  // or regeneration.
+  struct TransientVector {
+    AcGePoint3d from;  // (drawing units)
+    AcGePoint3d to;
+    int color = 7;  // colour index; -1 draws in the inverse of what is under it
+    bool highlighted = false;
+  };
+
+  bool initialized = false;  // false until the view of the drawing was set up
+  Placement placement;
+  int screenWidth = 1024;  // (pixels)
+  int screenHeight = 768;
+  std::vector<Placement> previous;  // the placements shown before, oldest first
+  std::vector<TransientVector> transients;
+
+  bool zoomed = false;    // a zoom window was given
+  AcGePoint3d windowMin;  // the last zoom window, its corners in order (drawing units)
   AcGePoint3d windowMax;
 };
 

@@ -59,6 +59,23 @@ class AcRxDynamicLinker {
 
   class Module;
 
+  // Code of a module run by the host outside a message (its command, a function it registered
+  // with acedRegFunc) runs on the module's behalf: for the scope's lifetime currentAppId() is the
+  // module's and messageDocument() the given document, so acedDefun and acedUndef work there. An
+  // appId that is no loaded module leaves everything as it was.
+  class AppScope {
+   public:
+    AppScope(void* appId, AcApDocument* document);
+    ~AppScope();
+    AppScope(const AppScope&) = delete;
+    AppScope& operator=(const AppScope&) = delete;
+
+   private:
+    bool entered_ = false;
+    Module* outerModule_ = nullptr;
+    AcApDocument* outerDocument_ = nullptr;
+  };
+
  private:
   AcRxDynamicLinker();
   Module* find(const ACHAR* fileName) const;

@@ -1,0 +1,80 @@
+#include "host/tableLisp.h"
+
+#include "host/lispUtilitaires.h"
+#include "host/nonDisponible.h"
+#include "lisp/acedads.h"
+#include "rx/acedfunc.h"
+
+namespace {
+
+// The functions whose work comes with later parts of the module say so when called.
+#define LISP_A_VENIR(nom) [] { annoncerNonDisponible(nom); }
+
+const fonctionLisp kFonctions[] = {
+    {L"calctailleblock", lispCalcTailleBlock},
+    {L"add_pt", LISP_A_VENIR(L"add_pt")},
+    {L"analyse", lispAnalyse},
+    {L"attrvisibility", lispAttrVisibility},
+    {L"c:projpoly", LISP_A_VENIR(L"c:projpoly")},
+    {L"c:vcode", LISP_A_VENIR(L"c:vcode")},
+    {L"ename_pt", LISP_A_VENIR(L"ename_pt")},
+    {L"getsegtype", lispGetSegType},
+    {L"k_getpt", lispKGetPt},
+    {L"maxnum", LISP_A_VENIR(L"maxnum")},
+    {L"modif-attrib", lispModifAttrib},
+    {L"reg_pts", LISP_A_VENIR(L"reg_pts")},
+    {L"select_all", LISP_A_VENIR(L"select_all")},
+    {L"seloncode", LISP_A_VENIR(L"seloncode")},
+    {L"selonnum", LISP_A_VENIR(L"selonnum")},
+    {L"jldelfile", lispJlDelFile},
+    {L"superpos", LISP_A_VENIR(L"superpos")},
+    {L"sxd", lispSxd},
+    {L"wait_user", lispWaitUser},
+    {L"tpcdaddpt", LISP_A_VENIR(L"tpcdaddpt")},
+    {L"loadcodept", LISP_A_VENIR(L"loadcodept")},
+    {L"addcodept", LISP_A_VENIR(L"addcodept")},
+    {L"resetcodespts", LISP_A_VENIR(L"resetcodespts")},
+    {L"choixpoint", LISP_A_VENIR(L"choixpoint")},
+    {L"chgreppts", LISP_A_VENIR(L"chgreppts")},
+    {L"updarxttxt", LISP_A_VENIR(L"updarxttxt")},
+    {L"c:decrireblock", LISP_A_VENIR(L"c:decrireblock")},
+    {L"c:tablegendes", LISP_A_VENIR(L"c:tablegendes")},
+    {L"c:gererLeves", LISP_A_VENIR(L"c:gererLeves")},
+    {L"C:pointsParDecalage", LISP_A_VENIR(L"C:pointsParDecalage")},
+    {L"C:ZoomLeve", LISP_A_VENIR(L"C:ZoomLeve")},
+    {L"selectionnerCode", LISP_A_VENIR(L"selectionnerCode")},
+    {L"c:TopJndre", LISP_A_VENIR(L"c:TopJndre")},
+    {L"JALOTEXT", lispJaloText},
+    {L"c:DISSOCBLOCK", LISP_A_VENIR(L"c:DISSOCBLOCK")},
+    {L"c:IMPLANT2", LISP_A_VENIR(L"c:IMPLANT2")},
+    {L"c:JLDEPORTPNTS", LISP_A_VENIR(L"c:JLDEPORTPNTS")},
+    {L"c:JLAJUSTERZ", LISP_A_VENIR(L"c:JLAJUSTERZ")},
+    {L"c:JALOVERSION", lispJaloVersion},
+    {L"c:AllegerDessin", LISP_A_VENIR(L"c:AllegerDessin")},
+};
+
+constexpr int kNombreFonctions = static_cast<int>(sizeof kFonctions / sizeof kFonctions[0]);
+static_assert(kNombreFonctions == 40, "the function codes are the positions of this table");
+
+}  // namespace
+
+const fonctionLisp* tableLisp(int* nombre) {
+  if (nombre != nullptr) *nombre = kNombreFonctions;
+  return kFonctions;
+}
+
+void definirFonctionsLisp() {
+  for (int code = 0; code < kNombreFonctions; ++code) {
+    if (acedDefun(kFonctions[code].nom, code) != RTNORM) return;
+  }
+}
+
+void retirerFonctionsLisp() {
+  for (int code = 0; code < kNombreFonctions; ++code) acedUndef(kFonctions[code].nom, code);
+}
+
+void appelerFonctionLisp() {
+  acedRetVoid();
+  const int code = acedGetFunCode();
+  if (code >= 0 && code < kNombreFonctions) kFonctions[code].fonction();
+}

@@ -1,0 +1,54 @@
+#include "ed/jig_input.h"
+
+#include <cwctype>
+
+#include "ed/editor.h"
+#include "ed/messages.h"
+#include "ed/point_input.h"
+
+namespace ed {
+
+namespace {
+
+void say(const std::wstring& text) { Editor::instance().transcript().write(text); }
+
+// Keeps the first word of the line and gives the rest back to the editor for the next read.
+std::wstring firstWord(const std::wstring& line) {
+  size_t start = 0;
+  while (start < line.size() && std::iswspace(line[start])) ++start;
+  size_t end = start;
+  while (end < line.size() && !std::iswspace(line[end])) ++end;
+  size_t next = end;
+  while (next < line.size() && std::iswspace(line[next])) ++next;
+  if (next < line.size()) Editor::instance().unread(line.substr(next));
+  return line.substr(start, end - start);
+}
+
+}  // namespace
+
+DragInput readDragInput(bool wholeLine, bool echoCancel) {
+  Editor& editor = Editor::instance();
+  DragInput input;
+  std::wstring line;
+  for (;;) {
+    if (!editor.readLineOrMove(line) || line == L"^C") {
+      if (echoCancel) say(std::wstring(msg::kCancel) + L"\n");
+      input.kind = DragInput::kCancel;
+      return input;
+    }
+    if (!Editor::isCursorMove(line)) break;
+    ads_point p;
+    if (parsePointInput(line.substr(1), nullptr, editor.lastPoint(), p)) {
+      input.kind = DragInput::kMove;
+      input.cursor = AcGePoint3d(p[0], p[1], p[2]);
+      return input;
+    }
+  }
+  if (!wholeLine) line = firstWord(line);
+  say(line + L"\n");
+  input.kind = line.empty() ? DragInput::kEnter : DragInput::kAnswer;
+  input.text = line;
+  return input;
+}
+
+}  // namespace ed
