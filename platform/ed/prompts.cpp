@@ -228,32 +228,54 @@ int acedGetDist(const ads_point base, const ACHAR* text, ads_real* result) {
 
 namespace {
 
-// Angles are typed in degrees (AUNITS 0), counter-clockwise from the X axis, and given in radians
-// within [0, 2π).
+// Angles are typed in degrees (AUNITS 0) in the drawing's angle frame: zero towards ANGBASE,
+// counter-clockwise unless ANGDIR is 1. Results are in radians within [0, 2π).
 double normalizedAngle(double radians) {
   double a = std::fmod(radians, 2.0 * kPi);
   return a < 0.0 ? a + 2.0 * kPi : a;
 }
 
-std::optional<double> angleFromText(const std::wstring& text) {
-  std::optional<double> degrees = parseReal(text);
-  if (!degrees) return std::nullopt;
-  return normalizedAngle(*degrees * kPi / 180.0);
+struct AngleFrame {
+  double base = 0.0;  // ANGBASE (radians, from east)
+  bool clockwise = false;
+};
+
+AngleFrame currentAngleFrame() {
+  AngleFrame frame;
+  resbuf value{};
+  if (acedGetVar(L"ANGBASE", &value) == RTNORM && value.restype == RTREAL) frame.base = value.resval.rreal;
+  if (acedGetVar(L"ANGDIR", &value) == RTNORM && value.restype == RTSHORT) frame.clockwise = value.resval.rint == 1;
+  return frame;
 }
 
-double angleBetween(const ads_real* from, const ads_real* to, bool) {
-  return normalizedAngle(std::atan2(to[1] - from[1], to[0] - from[0]));
+// The direction an answer gives, as an angle from east, counter-clockwise (radians).
+int readDirection(const ads_point base, const ACHAR* text, ads_real* direction) {
+  const AngleFrame frame = currentAngleFrame();
+  auto fromText = [&frame](const std::wstring& typed) -> std::optional<double> {
+    std::optional<double> degrees = parseReal(typed);
+    if (!degrees) return std::nullopt;
+    const double angle = *degrees * kPi / 180.0;
+    return normalizedAngle(frame.base + (frame.clockwise ? -angle : angle));
+  };
+  auto fromPoints = [](const ads_real* from, const ads_real* to, bool) {
+    return normalizedAngle(std::atan2(to[1] - from[1], to[0] - from[0]));
+  };
+  return readMeasure(base, text, direction, msg::kNeedAngle, fromText, fromPoints, false);
 }
 
 }  // namespace
 
+// Counter-clockwise from ANGBASE, whatever ANGDIR says, as the host gives it.
 int acedGetAngle(const ads_point base, const ACHAR* text, ads_real* result) {
-  return readMeasure(base, text, result, msg::kNeedAngle, angleFromText, angleBetween, false);
+  ads_real direction = 0.0;
+  const int code = readDirection(base, text, &direction);
+  if (code == RTNORM) *result = normalizedAngle(direction - currentAngleFrame().base);
+  return code;
 }
 
+// From east, counter-clockwise, whatever ANGBASE and ANGDIR say.
 int acedGetOrient(const ads_point base, const ACHAR* text, ads_real* result) {
-  // With the angle base at 0 (east, counter-clockwise) both give the same value.
-  return acedGetAngle(base, text, result);
+  return readDirection(base, text, result);
 }
 
 namespace {

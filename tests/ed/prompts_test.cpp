@@ -2,6 +2,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "db/dbdatabase.h"
 #include "ed/aced.h"
 #include "ed_fixture.h"
 
@@ -153,6 +154,31 @@ TEST_F(Prompts, AnglesInDegreesGiveRadians) {
   ads_point origin = {0.0, 0.0, 0.0};
   ASSERT_EQ(acedGetAngle(origin, L"Angle: ", &a), RTNORM);
   EXPECT_NEAR(a, std::numbers::pi / 2, 1e-12);
+}
+
+TEST_F(Prompts, AnglesFollowTheDrawingsAngleBaseAndDirection) {
+  AcDbDatabase drawing(true, false);
+  ed::Editor::instance().setCurrentDrawing(&drawing, L"");
+  resbuf value{};
+  value.restype = RTREAL;
+  value.resval.rreal = std::numbers::pi / 2;  // zero towards north
+  ASSERT_EQ(acedSetVar(L"ANGBASE", &value), RTNORM);
+  value.restype = RTSHORT;
+  value.resval.rint = 1;  // clockwise
+  ASSERT_EQ(acedSetVar(L"ANGDIR", &value), RTNORM);
+  answer({L"30", L"30", L"0,0", L"0,5", L"0,0", L"0,5"});
+  ads_real a = 0.0;
+  // 30 typed is 30 degrees clockwise from north: 60 degrees from east.
+  ASSERT_EQ(acedGetAngle(nullptr, L"Angle: ", &a), RTNORM);
+  EXPECT_NEAR(a, 330.0 * std::numbers::pi / 180, 1e-12);  // counter-clockwise from the base
+  ASSERT_EQ(acedGetOrient(nullptr, L"Angle: ", &a), RTNORM);
+  EXPECT_NEAR(a, 60.0 * std::numbers::pi / 180, 1e-12);  // from east
+  // Two points due north: the base itself.
+  ASSERT_EQ(acedGetAngle(nullptr, L"Angle: ", &a), RTNORM);
+  EXPECT_NEAR(a, 0.0, 1e-12);
+  ASSERT_EQ(acedGetOrient(nullptr, L"Angle: ", &a), RTNORM);
+  EXPECT_NEAR(a, std::numbers::pi / 2, 1e-12);
+  ed::Editor::instance().setCurrentDrawing(nullptr, L"");
 }
 
 TEST_F(Prompts, StringsWithAndWithoutBlanks) {
