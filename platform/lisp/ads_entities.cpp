@@ -5,10 +5,7 @@
 
 #include "db/acdbads.h"
 #include "db/acutads.h"
-#include "db/dbapserv.h"
-#include "db/dbdatabase.h"
 #include "db/dbobject.h"
-#include "db/dbsymtb.h"
 #include "db/resbuf_items.h"
 #include "ed/aced.h"
 #include "lisp/entity_lists.h"
@@ -205,20 +202,7 @@ int acdbHandEnt(const ACHAR* handle, ads_name result) {
 int acdbEntUpd(const ads_name entity) { return enameValue(entity) ? RTNORM : RTERROR; }
 
 int acdbRegApp(const ACHAR* application) {
-  AcDbDatabase* database = acdbHostApplicationServices()->workingDatabase();
-  if (database == nullptr || application == nullptr || *application == L'\0') return RTERROR;
-  AcDbRegAppTable* table = nullptr;
-  if (database->getRegAppTable(table, AcDb::kForWrite) != Acad::eOk) return RTERROR;
-  int status = RTERROR;
-  if (!table->has(application)) {
-    auto* record = new AcDbRegAppTableRecord();
-    if (record->setName(application) == Acad::eOk && table->add(record) == Acad::eOk) {
-      status = RTNORM;
-      record->close();
-    } else {
-      delete record;
-    }
-  }
-  table->close();
-  return status;
+  ValuePtr added;
+  if (application == nullptr || !callBuiltin(L"REGAPP", {lisp::makeString(application)}, added)) return RTERROR;
+  return added ? RTNORM : RTERROR;
 }
