@@ -1,6 +1,6 @@
 // acedGrRead over the editor's line input: a line that reads as a point is a pick, a line ">x,y"
-// a cursor movement, anything else keys typed, given one character per call and then the Enter
-// that ended the line.
+// a cursor movement, anything else keys typed, given one character per call; an empty line is the
+// Enter key.
 #include <cwctype>
 #include <string>
 
@@ -79,9 +79,13 @@ int acedGrRead(int track, int* type, resbuf* result) {
     // Character codes beyond a short's range cannot be given; they arrive as "?".
     unsigned long code = static_cast<unsigned long>(line[0]);
     result->resval.rint = static_cast<short>(code <= 0x7FFF ? code : L'?');
-    pending.text = line.substr(1);
-    pending.active = true;
-    editor.unread(pending.text);
+    // The rest of the line waits for the next calls; the line's end gives no key of its own
+    // (an empty line is the Enter key), so a one-key answer leaves nothing behind for the prompts.
+    if (line.size() > 1) {
+      pending.text = line.substr(1);
+      pending.active = true;
+      editor.unread(pending.text);
+    }
     return RTNORM;
   }
 }

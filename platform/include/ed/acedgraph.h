@@ -13,7 +13,7 @@ enum {
 };
 
 // Reads one input: type 2 a key (RTSHORT, its character code; a typed line gives one character
-// per call, then 13 for its end), 3 a point picked (RT3DPOINT), 5 the cursor moved (RT3DPOINT,
+// per call, an empty line the Enter key 13), 3 a point picked (RT3DPOINT), 5 the cursor moved (RT3DPOINT,
 // only when tracking). RTCAN on a cancel or when the input is exhausted.
 int acedGrRead(int track, int* type, resbuf* result);
 // A vector from one point to another in the current view, colour index color (-1: inverse of
