@@ -1,5 +1,7 @@
 #include "ed/editor.h"
 
+#include <cwctype>
+
 #include "db/dbapserv.h"
 
 namespace ed {
@@ -79,6 +81,17 @@ bool Editor::readLineOrMove(std::wstring& line) {
     return true;
   }
   return input().readLine(line);
+}
+
+std::wstring Editor::takeFirstWord(const std::wstring& line) {
+  size_t start = 0;
+  while (start < line.size() && std::iswspace(line[start])) ++start;
+  size_t end = start;
+  while (end < line.size() && !std::iswspace(line[end])) ++end;
+  size_t next = end;
+  while (next < line.size() && std::iswspace(line[next])) ++next;
+  if (next < line.size()) unread(line.substr(next));
+  return line.substr(start, end - start);
 }
 
 bool Editor::peekLine(std::wstring& line) {

@@ -12,17 +12,6 @@ namespace {
 
 void say(const std::wstring& text) { Editor::instance().transcript().write(text); }
 
-// Keeps the first word of the line and gives the rest back to the editor for the next read.
-std::wstring firstWord(const std::wstring& line) {
-  size_t start = 0;
-  while (start < line.size() && std::iswspace(line[start])) ++start;
-  size_t end = start;
-  while (end < line.size() && !std::iswspace(line[end])) ++end;
-  size_t next = end;
-  while (next < line.size() && std::iswspace(line[next])) ++next;
-  if (next < line.size()) Editor::instance().unread(line.substr(next));
-  return line.substr(start, end - start);
-}
 
 }  // namespace
 
@@ -44,7 +33,7 @@ DragInput readDragInput(bool wholeLine, bool echoCancel) {
       return input;
     }
   }
-  if (!wholeLine) line = firstWord(line);
+  if (!wholeLine) line = Editor::instance().takeFirstWord(line);
   say(line + L"\n");
   input.kind = line.empty() ? DragInput::kEnter : DragInput::kAnswer;
   input.text = line;

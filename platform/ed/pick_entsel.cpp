@@ -13,6 +13,7 @@
 #include "ed/selection_geometry.h"
 #include "ed/selection_messages.h"
 #include "ed/selection_prompt.h"
+#include "ed/sysvars.h"
 
 namespace {
 
@@ -22,12 +23,7 @@ using ed::Editor;
 constexpr int kErrnoPickFailed = 7;
 constexpr int kErrnoPickNull = 52;
 
-void setErrno(int value) {
-  resbuf rb{};
-  rb.restype = RTSHORT;
-  rb.resval.rint = static_cast<short>(value);
-  acedSetVar(L"ERRNO", &rb);
-}
+using ed::setErrno;
 
 // The block reference that owns an attribute, or the entity itself.
 AcDbObjectId mainEntity(AcDbObjectId id) {

@@ -46,16 +46,7 @@ class Prompt {
       say(std::wstring(msg::kCancel) + L"\n");
       return false;
     }
-    if (!keepBlanks) {
-      size_t start = 0;
-      while (start < line.size() && std::iswspace(line[start])) ++start;
-      size_t end = start;
-      while (end < line.size() && !std::iswspace(line[end])) ++end;
-      size_t next = end;
-      while (next < line.size() && std::iswspace(line[next])) ++next;
-      if (next < line.size()) editor.unread(line.substr(next));
-      line = line.substr(start, end - start);
-    }
+    if (!keepBlanks) line = editor.takeFirstWord(line);
     say(line + L"\n");
     answer = line;
     return true;

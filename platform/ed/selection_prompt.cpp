@@ -28,14 +28,7 @@ bool readAnswer(const wchar_t* prompt, std::wstring& answer) {
     say(std::wstring(selmsg::kCancel) + L"\n");
     return false;
   }
-  size_t start = 0;
-  while (start < line.size() && std::iswspace(line[start])) ++start;
-  size_t end = start;
-  while (end < line.size() && !std::iswspace(line[end])) ++end;
-  size_t next = end;
-  while (next < line.size() && std::iswspace(line[next])) ++next;
-  if (next < line.size()) editor.unread(line.substr(next));
-  answer = line.substr(start, end - start);
+  answer = editor.takeFirstWord(line);
   say(answer + L"\n");
   return true;
 }

@@ -381,3 +381,14 @@ int acedSetVar(const ACHAR* name, const resbuf* value) {
   if (!variable || !variable->set) return RTERROR;
   return variable->set(*value);
 }
+
+namespace ed {
+
+void setErrno(int value) {
+  resbuf rb{};
+  rb.restype = RTSHORT;
+  rb.resval.rint = static_cast<short>(value);
+  acedSetVar(L"ERRNO", &rb);
+}
+
+}  // namespace ed

@@ -31,10 +31,12 @@ class ViewReactor : public AcApDocManagerReactor {
   }
 };
 
-// Never destroyed: the document manager may call its reactors during static destruction.
-const bool reactorAdded = [] {
-  acDocManager->addReactor(new ViewReactor);
-  return true;
+// Never destroyed: the document manager may call its reactors during static destruction. The
+// pointer keeps it reachable once the manager has let its list go.
+ViewReactor* const g_viewReactor = [] {
+  auto* reactor = new ViewReactor;
+  acDocManager->addReactor(reactor);
+  return reactor;
 }();
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include "db/acutads.h"
 #include "db/dbobject.h"
 #include "db/resbuf_items.h"
-#include "ed/aced.h"
+#include "ed/sysvars.h"
 #include "lisp/entity_lists.h"
 #include "lisp/interpreter.h"
 #include "lisp/value.h"
@@ -20,12 +20,7 @@ using lisp::ValuePtr;
 constexpr short kErrnoBadEntityName = 4;
 constexpr short kErrnoBadList = 21;
 
-void setErrno(short value) {
-  resbuf rb{};
-  rb.restype = RTSHORT;
-  rb.resval.rint = value;
-  acedSetVar(L"ERRNO", &rb);
-}
+using ed::setErrno;
 
 // The interpreter the calls go through: it works on the host's working database.
 lisp::Interpreter& interpreter() {

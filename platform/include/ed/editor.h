@@ -34,6 +34,9 @@ class Editor {
   bool readLineOrMove(std::wstring& line);
   static bool isCursorMove(const std::wstring& line) { return !line.empty() && line[0] == L'>'; }
   void unread(const std::wstring& text) { pending_.push_front(text); }
+  // The first word of a line; the rest, when there is any, is given back for the next read (a
+  // blank ends an answer that cannot hold one).
+  std::wstring takeFirstWord(const std::wstring& line);
   // The next line (cursor movements included) without taking it; false when the input is exhausted.
   // Modeless dialogs look ahead this way to take only the actions meant for them.
   bool peekLine(std::wstring& line);

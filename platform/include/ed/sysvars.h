@@ -34,4 +34,7 @@ class SysVarRegistry {
   std::map<std::wstring, Variable> variables_;
 };
 
+// ERRNO, which functions of the host set when they fail.
+void setErrno(int value);
+
 }  // namespace ed
