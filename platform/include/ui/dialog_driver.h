@@ -1,0 +1,83 @@
+// How dialogs meet the user: a driver reads the actions of a dialog from the editor's input (a
+// script, a test's queue, or the keyboard) and the dialog prints itself to the transcript.
+//
+// Actions (one a line; controls are named by id, or by caption with "&" ignored, any case; a
+// caption with blanks goes in double quotes; naming a label names the control that follows it):
+//   set ID text          types text into an edit or editable combo (EN_CHANGE), or moves a spin
+//                        to a number; "\n" breaks the line of a multi-line edit
+//   check ID on|off      ticks or clears a check box, or checks a radio button (BN_CLICKED)
+//   check ID row on|off  ticks or clears the check box of a list view's row (LVN_ITEMCHANGED)
+//   choose ID text|#n    picks an item of a combo or list box by text or 0-based index
+//                        (CBN_SELCHANGE); a colour combo takes a colour index or name
+//   select ID 0,2        selects those rows of a list (0-based; nothing after ID clears it)
+//   click ID [row]       presses a button (check boxes toggle); on a list, clicks a row; on a
+//                        spin, "haut" or "bas" moves it one step (UDN_DELTAPOS)
+//   dblclick ID row      double-clicks a row of a list (NM_DBLCLK, LBN_DBLCLK)
+//   sort ID column       clicks a list view's column header, named by caption or #index
+//   focus ID             moves the focus (the control leaving it gets EN_KILLFOCUS...)
+//   ok | cancel          the OK button (focus moves to it first) | Escape
+//   show                 prints the dialog again
+//   (empty line)         Enter: presses the default button
+// Every action that takes a control moves the focus to it first, as a click does, so an edit
+// that was typed into is told it lost the focus when the next action goes elsewhere.
+// An unknown action or control prints a French error line and the dialog stays open. The end of
+// the input cancels the dialog.
+//
+// Message boxes and file dialogs opened meanwhile read their answers from the same input (see
+// AfxMessageBox and CFileDialog::DoModal).
+//
+// Modeless dialogs: while one is open (and no modal dialog opened after it still runs), each
+// message pump (PeekMessage) looks at the next input line; a line that is an action for the open
+// modeless dialog is taken and handled by it, any other line stays for the prompts. "apres N
+// action" lets N pumps pass before the action is taken (e.g. "apres 299 click 2" presses Cancel at
+// the 300th pump). A pump takes one action at a time: the pump after it finds nothing, so a loop
+// "while (PeekMessage(...))" ends before the next line is looked at.
+#pragma once
+#include <memory>
+#include <string>
+
+#include "ui/afxwin.h"
+
+namespace ui {
+
+class DialogDriver {
+ public:
+  virtual ~DialogDriver() = default;
+  // Called when a dialog opens, after it was printed.
+  virtual void opened(HWND dialog) { (void)dialog; }
+  // The next action for dialog; false when the input has ended. The driver echoes what it read.
+  virtual bool readAction(HWND dialog, std::wstring& action) = 0;
+};
+
+// Lines from a script or a test's queue, echoed after "Action : ".
+class ScriptDialogDriver : public DialogDriver {
+ public:
+  bool readAction(HWND dialog, std::wstring& action) override;
+};
+
+// The keyboard: the same actions after a prompt; "aide" lists them.
+class TerminalDialogDriver : public DialogDriver {
+ public:
+  void opened(HWND dialog) override;
+  bool readAction(HWND dialog, std::wstring& action) override;
+};
+
+// The driver dialogs use; null restores the default (the terminal driver when the editor reads
+// the terminal, else the script driver).
+void setDialogDriver(std::unique_ptr<DialogDriver> driver);
+DialogDriver& dialogDriver();
+
+// The dialog as the drivers print it.
+std::wstring describeDialog(HWND dialog);
+void printDialog(HWND dialog);
+// Echoes and runs one action on dialog, then prints the dialog again if the action changed it.
+void runDialogAction(HWND dialog, const std::wstring& action);
+// Runs one action without echo or printing; false (with a French line printed) when refused.
+bool performDialogAction(HWND dialog, const std::wstring& action);
+// What a picture area shows, as text (printed with the dialog).
+void setPictureDescription(HWND picture, const std::wstring& description);
+std::wstring pictureDescription(HWND picture);
+// True when the line is an action that dialog can take (used by the pump).
+bool isActionFor(HWND dialog, const std::wstring& line);
+
+}  // namespace ui
