@@ -3,6 +3,7 @@
 #include "host/tableLisp.h"
 #include "rx/rxdefs.h"
 #include "rx/rxdlinkr.h"
+#include "ui/afxrich.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ extern "C" AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode message, void* appId
       acrxDynamicLinker->unlockApplication(appId);
       acrxDynamicLinker->registerAppMDIAware(appId);
       protege(enregistrerCommandes);
+      AfxInitRichEdit();
       break;
     case AcRx::kUnloadAppMsg:
       protege(retirerCommandes);
