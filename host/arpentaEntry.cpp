@@ -1,6 +1,7 @@
 // The module's entry point: what it does on each message of the host.
 #include "host/tableCommandes.h"
 #include "host/tableLisp.h"
+#include "resources/ressourcesModule.h"
 #include "rx/rxdefs.h"
 #include "rx/rxdlinkr.h"
 #include "ui/afxrich.h"
@@ -25,9 +26,11 @@ extern "C" AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode message, void* appId
       acrxDynamicLinker->registerAppMDIAware(appId);
       protege(enregistrerCommandes);
       AfxInitRichEdit();
+      enregistrerRessources();
       break;
     case AcRx::kUnloadAppMsg:
       protege(retirerCommandes);
+      retirerRessources();
       break;
     case AcRx::kLoadDwgMsg:
       protege(definirFonctionsLisp);
