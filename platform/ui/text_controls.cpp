@@ -109,6 +109,14 @@ void openInBrowser(const std::wstring& url) {
 
 }  // namespace
 
+namespace {
+bool g_controlContainer = false;
+}  // namespace
+
+void AfxEnableControlContainer() { g_controlContainer = true; }
+
+bool AfxControlContainerEnabled() { return g_controlContainer; }
+
 void CWebBrowser2::Navigate(LPCTSTR url, VARIANT*, VARIANT*, VARIANT*, VARIANT*) {
   if (!ui::isLiveWindow(m_hWnd)) return;
   m_hWnd->text = url ? url : L"";

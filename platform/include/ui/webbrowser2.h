@@ -5,6 +5,10 @@
 
 struct VARIANT;
 
+// Lets dialogs hold controls such as the web view; the host calls it once before the first one.
+void AfxEnableControlContainer();
+bool AfxControlContainerEnabled();
+
 class CWebBrowser2 : public CWnd {
  public:
   // url: a file path or an address; the other arguments are those of the control and ignored.
