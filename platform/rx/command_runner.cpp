@@ -19,8 +19,13 @@ const wchar_t* const kUndoGroupName = L"GROUPE";
 
 namespace {
 
+// The document may have been closed (and freed) meanwhile: it is only compared, never read.
 bool isOpen(AcApDocManager& docs, AcApDocument* document) {
-  return document != nullptr && docs.document(document->database()) == document;
+  if (document == nullptr) return false;
+  for (auto it = docs.newAcApDocumentIterator(); !it->done(); it->step()) {
+    if (it->document() == document) return true;
+  }
+  return false;
 }
 
 // What the command layer remembers of each open document: the names of its undoable steps (the
