@@ -6,6 +6,7 @@
 #include "os/codepage.h"
 #include "ui/afxstr.h"
 #include "ui/cstring_format.h"
+#include "ui/dlgtemplate.h"
 
 namespace {
 
@@ -518,10 +519,13 @@ CStringT<C> CStringT<C>::Tokenize(PCXSTR delimiters, int& start) const {
   return CStringT();
 }
 
+// From the string tables modules register (the current resource handle's first).
 template <typename C>
-BOOL CStringT<C>::LoadString(UINT /*id*/) {
-  // String tables come with the resource stack; until then no identifier is known.
-  return FALSE;
+BOOL CStringT<C>::LoadString(UINT id) {
+  const wchar_t* text = AfxFindResourceString(id);
+  if (text == nullptr) return FALSE;
+  *this = CStringT(CStringT<wchar_t>(text));
+  return TRUE;
 }
 
 template class CStringT<char>;
