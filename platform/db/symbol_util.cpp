@@ -1,6 +1,9 @@
 // Helpers for symbol names.
 #include "db/symbol_util.h"
 
+#include <algorithm>
+
+#include "db/acdbads.h"
 #include "db/acutads.h"
 #include "os/case_map.h"
 
@@ -43,3 +46,11 @@ unsigned long long renames = 0;
 
 unsigned long long symbolRenameCount() { return renames; }
 void noteSymbolRename() { ++renames; }
+
+int acdbSNValid(const ACHAR* name, int pipeAllowed) {
+  if (name == nullptr) return RTERROR;
+  std::wstring text(name);
+  // The bar separates a reference's name from its record's: judged without it when allowed.
+  if (pipeAllowed) std::replace(text.begin(), text.end(), L'|', L'_');
+  return isValidSymbolName(text) ? RTNORM : RTERROR;
+}

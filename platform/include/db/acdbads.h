@@ -22,3 +22,6 @@ int acdbEntUpd(const ads_name entity);
 // Adds the application name to the working drawing's table. RTNORM when added, RTERROR when the
 // name is not valid or already there (as the host answers both).
 int acdbRegApp(const ACHAR* application);
+// RTNORM when the text may name a symbol table record (a vertical bar only when pipeAllowed,
+// as in the names of records that come from an external reference), RTERROR otherwise.
+int acdbSNValid(const ACHAR* name, int pipeAllowed);
