@@ -55,6 +55,11 @@ class pointDuDessin {
   // Name, coordinates from the position, code; the block is kept.
   void setParams(const wchar_t* nom, const AcGePoint3d& position, int code);
 
+  // Fills the record from a point block: position, number, code and altitude attributes (tags of
+  // globalAttribsPoints). 1, or 0 for a null id, an object that is not a block reference, or a
+  // block without a number attribute (the position and id are set before that last check).
+  int updateFromDrawing(AcDbObjectId& id);
+
   // The six items of a point in a value chain: name (92 + 310), code (90), x, y, z (40), block
   // (330, or 90 -9999999). 1 on success, 0 at the first item that fails.
   int saveToXRecord(CResbuf& chaine) const;
