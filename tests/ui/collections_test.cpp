@@ -1,6 +1,9 @@
 // The framework's arrays and maps as the module uses them.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 #include "ui/afxtempl.h"
 
 namespace {
@@ -68,13 +71,40 @@ TEST(CMapTest, LooksUpReplacesAndWalksInKeyOrder) {
   EXPECT_FALSE(m.Lookup(L"z", value));
   EXPECT_TRUE(m.RemoveKey(L"c"));
   EXPECT_FALSE(m.RemoveKey(L"c"));
-  CString keys;
+  std::set<std::wstring> entries;  // positions walk the entries in no particular order
   for (POSITION pos = m.GetStartPosition(); pos;) {
     CString key;
     m.GetNextAssoc(pos, key, value);
-    keys.AppendFormat(L"%s=%d;", key.GetString(), value);
+    CString entry;
+    entry.Format(L"%s=%d", key.GetString(), value);
+    entries.insert(entry.GetString());
   }
-  EXPECT_EQ(keys, L"a=1;b=20;");
+  EXPECT_EQ(entries, (std::set<std::wstring>{L"a=1", L"b=20"}));
+}
+
+TEST(Collections, MapWalkVisitsEveryEntryOnce) {
+  CMap<CString, const CString&, int, int> m;
+  m.InitHashTable(10037);
+  for (int i = 0; i < 1000; ++i) {
+    CString key;
+    key.Format(L"p%d", i);
+    m[key] = i;
+  }
+  std::set<int> seen;
+  for (POSITION pos = m.GetStartPosition(); pos;) {
+    CString key;
+    int value = -1;
+    m.GetNextAssoc(pos, key, value);
+    CString expected;
+    expected.Format(L"p%d", value);
+    EXPECT_EQ(key, expected);
+    seen.insert(value);
+  }
+  EXPECT_EQ(seen.size(), 1000u);
+  POSITION bad = nullptr;
+  CString key;
+  int value = 0;
+  EXPECT_TRUE(throwsInvalidArgument([&] { m.GetNextAssoc(bad, key, value); }));
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // The framework's collection templates: CArray (growable array) and CMap (dictionary). An index
 // out of range raises the framework's invalid-argument exception (a CInvalidArgException*).
 #pragma once
-#include <map>
+#include <functional>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -73,7 +75,21 @@ class CArray : public CObject {
   std::vector<TYPE> items_;
 };
 
-// Keys are ordered (KEY needs operator<); positions walk the keys in that order.
+// How CMap hashes its keys: std::hash, and the text of the framework's strings.
+template <typename KEY>
+struct CMapKeyHash {
+  size_t operator()(const KEY& key) const { return std::hash<KEY>()(key); }
+};
+template <typename C>
+struct CMapKeyHash<CStringT<C>> {
+  size_t operator()(const CStringT<C>& key) const {
+    return std::hash<std::basic_string_view<C>>()(
+        std::basic_string_view<C>(key.GetString(), static_cast<size_t>(key.GetLength())));
+  }
+};
+
+// A hash table, as the framework's: lookups in constant time, positions walk the entries in no
+// particular order (each step is constant time too).
 template <typename KEY, typename ARG_KEY, typename VALUE, typename ARG_VALUE>
 class CMap : public CObject {
  public:
@@ -93,22 +109,29 @@ class CMap : public CObject {
   void SetAt(ARG_KEY key, ARG_VALUE value) { items_[key] = value; }
   BOOL RemoveKey(ARG_KEY key) { return items_.erase(key) != 0; }
   void RemoveAll() { items_.clear(); }
-  void InitHashTable(UINT size, BOOL allocNow = TRUE) { (void)size, (void)allocNow; }
+  void InitHashTable(UINT size, BOOL allocNow = TRUE) {
+    (void)allocNow;
+    items_.reserve(size);
+  }
 
-  // Position n + 1 stands for the nth key in order; null once past the last.
-  POSITION GetStartPosition() const { return items_.empty() ? nullptr : toPosition(1); }
+  // A position is the address of an entry (entries do not move while the map is not changed).
+  POSITION GetStartPosition() const { return items_.empty() ? nullptr : toPosition(*items_.begin()); }
   void GetNextAssoc(POSITION& pos, KEY& key, VALUE& value) const {
-    size_t n = reinterpret_cast<size_t>(pos);
-    if (n == 0 || n > items_.size()) AfxThrowInvalidArgException();
-    auto it = std::next(items_.begin(), static_cast<long>(n - 1));
+    const auto* entry = reinterpret_cast<const Entry*>(pos);
+    auto it = entry != nullptr ? items_.find(entry->first) : items_.end();
+    if (it == items_.end()) AfxThrowInvalidArgException();
     key = it->first;
     value = it->second;
-    pos = n < items_.size() ? toPosition(n + 1) : nullptr;
+    ++it;
+    pos = it == items_.end() ? nullptr : toPosition(*it);
   }
 
  private:
-  static POSITION toPosition(size_t n) { return reinterpret_cast<POSITION>(n); }
-  std::map<KEY, VALUE> items_;
+  typedef std::pair<const KEY, VALUE> Entry;
+  static POSITION toPosition(const Entry& entry) {
+    return reinterpret_cast<POSITION>(const_cast<Entry*>(&entry));
+  }
+  std::unordered_map<KEY, VALUE, CMapKeyHash<KEY>> items_;
 };
 
 // The framework's ready-made arrays.
