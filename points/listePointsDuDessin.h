@@ -1,0 +1,88 @@
+// A point table: the points by value in insertion order, and an index from normalized name
+// (lower case, blanks trimmed) to position. Names need not be unique: the index holds the last
+// point added under a name.
+#pragma once
+#include "ge/gepnt3d.h"
+#include "points/pointDuDessin.h"
+#include "ui/afxtempl.h"
+
+class listePointsDuDessin {
+ public:
+  listePointsDuDessin();
+
+  // Appends a copy; the index points its name at it.
+  void Ajouter(const pointDuDessin& point);
+  // A point named nom ("*" without one) at that position, unless its altitude is exactly 0.
+  void CreerPoint(const AcGePoint3d& position, int code, const wchar_t* nom);
+  // 1 and the position of the name, or 0 and -1.
+  int existPoint(const wchar_t* nom, int& position) const;
+  int getObjId(const wchar_t* nom, AcDbObjectId& id) const;
+  // The insertion point of the point's block, or the record's coordinates when the block does not
+  // open; 0 when the name is unknown.
+  int getBlockPosition(const wchar_t* nom, AcGePoint3d& position, int& code) const;
+
+  // Bounds-checked: the framework's invalid-argument exception outside 0..n-1.
+  pointDuDessin* getData(int i);
+  pointDuDessin* getData() { return points_.GetData(); }
+  int nbPoint() const { return static_cast<int>(points_.GetSize()); }
+  CString getNomTable() const { return nom_; }
+  void setNomTable(const wchar_t* nom) { nom_ = nom ? nom : L""; }
+
+  // The largest leading whole number of the names; 0 when none is above 0.
+  int getMaxNum() const;
+  int nombreAyantCode(int code) const;
+  // The first point within 1e-6 of (x, y) on each axis.
+  int getAt(double x, double y, pointDuDessin& trouve) const;
+  // The nearest point in plane distance (the first on ties); 0 for an empty table.
+  int findNearestTo(double x, double y, pointDuDessin& trouve) const;
+  // The first point of that block takes x (mask bit 1), y (bit 2), z (bit 4) from the position.
+  void notifyPositionPoint(const AcDbObjectId& id, const AcGePoint3d& position, int masque);
+  // Adds dz to every altitude that has a value.
+  void decalZ(const double& dz);
+  void fusionnerAvec(const listePointsDuDessin& autre);
+
+  // Removes the point of that name and erases its block; the last point takes its place.
+  void supprimerPoint(const wchar_t* nom);
+  // Removes points at the same place (within 1e-8), keeping the one that sorts first by x, y,
+  // code; the table is left as it was when there is none.
+  void delDups();
+
+ private:
+  void reindexer();
+
+  CMap<CString, const CString&, int, int> index_;
+  CArray<pointDuDessin, const pointDuDessin&> points_;
+  CString nom_;
+};
+
+// The tables of a drawing and the current one.
+class projetsTopo {
+ public:
+  projetsTopo();
+  ~projetsTopo();
+  projetsTopo(const projetsTopo&) = delete;
+  projetsTopo& operator=(const projetsTopo&) = delete;
+
+  // The framework's invalid-argument exception when there is no current table.
+  listePointsDuDessin* currTable();
+  int current() const { return current_; }
+  void setCurrent(int index) { current_ = index; }
+  int nbTables() const { return static_cast<int>(tables_.GetSize()); }
+  listePointsDuDessin* getTable(int i) { return tables_.GetAt(i); }
+
+  void creerTablePoints(const wchar_t* nom);
+  // Nothing with one table or an index out of range; the current table stays the same one when it
+  // can.
+  void removeTablePoints(int i);
+  void removeAll();
+  void reset();
+  void decalZ(const double& dz);
+  void notifyPositionPoint(const AcDbObjectId& id, const AcGePoint3d& position, int masque);
+
+ private:
+  int current_ = 0;
+  CArray<listePointsDuDessin*, listePointsDuDessin*> tables_;
+};
+
+// The project every command and LISP function works on (set by setSrcInfosTopo); null until then.
+extern projetsTopo* tablesPoints;
