@@ -23,6 +23,7 @@ const wchar_t* const kNeedsDrawing =
 const wchar_t* const kInputEnded = L"Fin du script au milieu d'une commande.\n";
 const wchar_t* const kResourceImbalance =
     L"La commande n'a pas rétabli la pile des ressources.\n";
+const std::wstring kObjectsLeftOpen = L"Objets laissés ouverts par la commande : ";
 }  // namespace text
 
 int g_commandErrors = 0;
@@ -235,6 +236,11 @@ void CommandLine::runCommand(const std::wstring& name) {
   if (outcome.resourceImbalance) {
     say(text::kResourceImbalance);
     error(text::kResourceImbalance);
+  }
+  if (outcome.objectsLeftOpen > 0) {
+    const std::wstring message = text::kObjectsLeftOpen + std::to_wstring(outcome.objectsLeftOpen) + L"\n";
+    say(message);
+    error(message);
   }
   if (g_commandErrors != errorsBefore) error(g_lastCommandError);
   if (!exhaustedBefore && g_watch != nullptr && g_watch->exhausted()) {

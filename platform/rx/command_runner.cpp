@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <exception>
 #include <map>
 #include <string>
@@ -162,6 +163,8 @@ AcEdCommandOutcome acedRunCommand(const ACHAR* typed) {
   AcEdCommandOutcome outcome;
   AcApDocManager& docs = *acDocManager;
   size_t depth = docs.resourceDepth();
+  AcApDocument* document = docs.curDocument();
+  const int openBefore = document ? document->database()->openObjectCount() : 0;
   if (AcEdCommand* command = acedRegCmds()->resolve(typed)) {
     outcome.found = true;
     runRegistered(*command, outcome);
@@ -171,5 +174,9 @@ AcEdCommandOutcome acedRunCommand(const ACHAR* typed) {
     outcome.found = runLispCommand(name, outcome);
   }
   outcome.resourceImbalance = !docs.checkResourceBalance(depth);
+  // Every object a command opens must be closed by the end of it.
+  if (isOpen(docs, document)) {
+    outcome.objectsLeftOpen = std::max(0, document->database()->openObjectCount() - openBefore);
+  }
   return outcome;
 }

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "db/dbdatabase.h"
+#include "db/dbobject.h"
 #include "ed/ed_fixture.h"
+#include "rx/accmd.h"
 #include "ed/host_commands.h"
 #include "lisp/interpreter.h"
 #include "rx/acdocman.h"
@@ -82,6 +85,28 @@ TEST_F(CommandLineTest, WithoutADrawingOnlyLispAndTheSessionCommandsRun) {
   EXPECT_TRUE(shows(L"(+ 2 3)\n5\n"));
   EXPECT_TRUE(shows(L"Aucun dessin ouvert"));
   EXPECT_EQ(acDocManager->documentCount(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+// A command that forgets to close what it opened.
+void forgetfulCommand() {
+  AcDbObject* object = nullptr;
+  acdbOpenAcDbObject(object, acDocManager->curDocument()->database()->modelSpaceId(), AcDb::kForRead);
+}
+
+TEST_F(CommandLineTest, ObjectsLeftOpenByACommandAreReported) {
+  acedRegCmds()->addCommand(L"ESSAI", L"OUBLI", L"OUBLI", ACRX_CMD_MODAL, forgetfulCommand);
+  EXPECT_EQ(run({L"OUBLI", L"(+ 1 2)"}), 1);
+  EXPECT_TRUE(shows(L"Objets laissés ouverts par la commande : 1\n"));
+  AcDbObject* object = nullptr;
+  ASSERT_EQ(acdbOpenAcDbObject(object, acDocManager->curDocument()->database()->modelSpaceId(),
+                               AcDb::kForRead), Acad::eOk);
+  object->close();
+  object->close();  // the one the command left open
+  acedRegCmds()->removeGroup(L"ESSAI");
 }
 
 }  // namespace

@@ -12,6 +12,7 @@ struct AcEdCommandOutcome {
   bool found = false;              // false: unknown command, the caller prints its message
   bool needsDrawing = false;       // not run: the command works on a drawing and none is open
   bool resourceImbalance = false;  // the command left the resource stack deeper or shallower
+  int objectsLeftOpen = 0;         // objects of the drawing the command opened and did not close
   std::wstring error;              // a LISP error of a "C:" function, or an exception's text
 };
 
