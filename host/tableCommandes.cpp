@@ -1,5 +1,6 @@
 #include "host/tableCommandes.h"
 
+#include "codification/commandesCodification.h"
 #include "host/nonDisponible.h"
 
 const wchar_t* const kGroupeCommandes = L"ARPENTA4";
@@ -14,7 +15,7 @@ void importGsi() {}
 
 const commandeModule kCommandes[] = {
     {L"CARROYAGE", ACRX_CMD_USEPICKSET, COMMANDE_A_VENIR(L"CARROYAGE")},
-    {L"VCODIFICATION", ACRX_CMD_TRANSPARENT, COMMANDE_A_VENIR(L"VCODIFICATION")},
+    {L"VCODIFICATION", ACRX_CMD_TRANSPARENT, commandeVCodification},
     {L"COORDSXYZ", ACRX_CMD_MODAL, COMMANDE_A_VENIR(L"COORDSXYZ")},
     {L"CORRPOLFERMEE", ACRX_CMD_MODAL, COMMANDE_A_VENIR(L"CORRPOLFERMEE")},
     {L"CORRPOLOUVERTE", ACRX_CMD_MODAL, COMMANDE_A_VENIR(L"CORRPOLOUVERTE")},

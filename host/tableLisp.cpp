@@ -1,5 +1,7 @@
 #include "host/tableLisp.h"
 
+#include "codification/commandesCodification.h"
+#include "codification/lispCodification.h"
 #include "host/lispUtilitaires.h"
 #include "host/nonDisponible.h"
 #include "lisp/acedads.h"
@@ -16,7 +18,7 @@ const fonctionLisp kFonctions[] = {
     {L"analyse", lispAnalyse},
     {L"attrvisibility", lispAttrVisibility},
     {L"c:projpoly", LISP_A_VENIR(L"c:projpoly")},
-    {L"c:vcode", LISP_A_VENIR(L"c:vcode")},
+    {L"c:vcode", lispVCode},
     {L"ename_pt", LISP_A_VENIR(L"ename_pt")},
     {L"getsegtype", lispGetSegType},
     {L"k_getpt", lispKGetPt},
@@ -31,9 +33,9 @@ const fonctionLisp kFonctions[] = {
     {L"sxd", lispSxd},
     {L"wait_user", lispWaitUser},
     {L"tpcdaddpt", LISP_A_VENIR(L"tpcdaddpt")},
-    {L"loadcodept", LISP_A_VENIR(L"loadcodept")},
-    {L"addcodept", LISP_A_VENIR(L"addcodept")},
-    {L"resetcodespts", LISP_A_VENIR(L"resetcodespts")},
+    {L"loadcodept", lispLoadCodePt},
+    {L"addcodept", lispAddCodePt},
+    {L"resetcodespts", lispResetCodesPts},
     {L"choixpoint", LISP_A_VENIR(L"choixpoint")},
     {L"chgreppts", LISP_A_VENIR(L"chgreppts")},
     {L"updarxttxt", LISP_A_VENIR(L"updarxttxt")},
@@ -42,7 +44,7 @@ const fonctionLisp kFonctions[] = {
     {L"c:gererLeves", LISP_A_VENIR(L"c:gererLeves")},
     {L"C:pointsParDecalage", LISP_A_VENIR(L"C:pointsParDecalage")},
     {L"C:ZoomLeve", LISP_A_VENIR(L"C:ZoomLeve")},
-    {L"selectionnerCode", LISP_A_VENIR(L"selectionnerCode")},
+    {L"selectionnerCode", lispSelectionnerCode},
     {L"c:TopJndre", LISP_A_VENIR(L"c:TopJndre")},
     {L"JALOTEXT", lispJaloText},
     {L"c:DISSOCBLOCK", LISP_A_VENIR(L"c:DISSOCBLOCK")},

@@ -35,12 +35,50 @@ const AcUiControlTemplate kResultats[] = {
     {IDOK, K::kDefButton, L"Fermer", 420, 281, 60, 14, 0},
 };
 
+const AcUiControlTemplate kCodification[] = {
+    {IDC_STATIC, K::kStatic, L"Code", 7, 9, 50, 8, 0},
+    {IDC_CODIF_CODE, K::kEdit, L"", 62, 7, 50, 12, 0},
+    {IDC_STATIC, K::kStatic, L"Libellé", 7, 25, 50, 8, 0},
+    {IDC_CODIF_LIBELLE, K::kEdit, L"", 62, 23, 130, 12, 0},
+    {IDC_STATIC, K::kStatic, L"Layer Block", 7, 41, 50, 8, 0},
+    {IDC_CODIF_LAYER_BLOCK, K::kEdit, L"", 62, 39, 130, 12, 0},
+    {IDC_STATIC, K::kStatic, L"Layer Altitudes", 7, 57, 50, 8, 0},
+    {IDC_CODIF_LAYER_ALTITUDES, K::kEdit, L"", 62, 55, 130, 12, 0},
+    {IDC_STATIC, K::kStatic, L"Layer Numéros", 7, 73, 50, 8, 0},
+    {IDC_CODIF_LAYER_NUMERO, K::kEdit, L"", 62, 71, 130, 12, 0},
+    {IDC_STATIC, K::kStatic, L"Layer Obs", 7, 89, 50, 8, 0},
+    {IDC_CODIF_LAYER_OBS, K::kEdit, L"", 62, 87, 130, 12, 0},
+    {IDC_STATIC, K::kStatic, L"Layer Code", 7, 105, 50, 8, 0},
+    {IDC_CODIF_LAYER_CODE, K::kEdit, L"", 62, 103, 130, 12, 0},
+    {IDC_STATIC, K::kStatic, L"Taille", 7, 121, 50, 8, 0},
+    {IDC_CODIF_TAILLE, K::kEdit, L"", 62, 119, 50, 12, 0},
+    {IDC_STATIC, K::kStatic, L"Precision Altis", 7, 137, 50, 8, 0},
+    {IDC_CODIF_PRECISION, K::kEdit, L"", 62, 135, 40, 12, kCtlNumber},
+    {IDC_CODIF_PRECISION_SPIN, K::kSpin, L"", 102, 135, 10, 12, kCtlSetBuddyInt},
+    {IDC_CODIF_APERCU, K::kPicture, L"", 200, 7, 100, 100, kCtlNotify},
+    {IDC_CODIF_SYMBOLE, K::kButton, L"Symbole", 225, 112, 50, 14, 0},
+    {IDC_CODIF_CHEMIN, K::kStatic, L"", 7, 155, 293, 8, 0},
+    {IDOK, K::kDefButton, L"OK", 194, 170, 50, 14, 0},
+    {IDCANCEL, K::kButton, L"Annuler", 250, 170, 50, 14, 0},
+};
+
+const AcUiControlTemplate kTableCodification[] = {
+    {IDC_TABCODIF_LISTE, K::kListView, L"", 7, 7, 340, 180, kCtlShowSelAlways},
+    {IDC_TABCODIF_NOUVEAU, K::kButton, L"Nouveau", 7, 193, 50, 14, 0},
+    {IDC_TABCODIF_SUPPRIMER, K::kButton, L"Supprimer", 63, 193, 50, 14, 0},
+    {IDOK, K::kDefButton, L"Fermer", 297, 193, 50, 14, 0},
+};
+
 const AcUiDialogTemplate kDialogues[] = {
     {IDD_PROGRESSION, L"", 186, 63, L"MS Shell Dlg", 8, kProgression, std::size(kProgression)},
     {IDD_NUMEROTATION, L"Numérotation", 146, 114, L"MS Shell Dlg", 8, kNumerotation,
      std::size(kNumerotation)},
     {IDD_RESULTATS, L"Résultats des calculs", 487, 302, L"MS Shell Dlg", 8, kResultats,
      std::size(kResultats)},
+    {IDD_CODIFICATION, L"Codification", 307, 191, L"MS Shell Dlg", 8, kCodification,
+     std::size(kCodification)},
+    {IDD_TABLE_CODIFICATION, L"Table codification", 354, 214, L"MS Shell Dlg", 8,
+     kTableCodification, std::size(kTableCodification)},
 };
 
 }  // namespace
