@@ -55,6 +55,15 @@ class pointDuDessin {
   // Name, coordinates from the position, code; the block is kept.
   void setParams(const wchar_t* nom, const AcGePoint3d& position, int code);
 
+  // The altitude with the decimals of the point's code; empty when the point has none.
+  void getZAsString(CString& texte) const;
+  // Makes the point's block in the current drawing's model space (the code's block, scale and
+  // layers, the four attributes, the "JALOPLUS" mark) and keeps its id. Nothing when the block
+  // drawing cannot be found.
+  void creer(bool creerLayers, const wchar_t* observation = nullptr);
+  // Brings the block's number, altitude and position up to date, or makes the block.
+  void updateDrawing();
+
   // Fills the record from a point block: position, number, code and altitude attributes (tags of
   // globalAttribsPoints). 1, or 0 for a null id, an object that is not a block reference, or a
   // block without a number attribute (the position and id are set before that last check).
