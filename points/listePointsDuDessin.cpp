@@ -186,6 +186,28 @@ void listePointsDuDessin::delDups() {
   reindexer();
 }
 
+void listePointsDuDessin::renumeroter(bool tous) {
+  if (tous) {
+    for (int i = 0; i < nbPoint(); ++i) {
+      CString nom;
+      nom.Format(L"%d", i + 1);
+      points_[i].setNomPoint(nom.GetString());
+      points_[i].updateDrawing();
+    }
+  } else {
+    int suivant = getMaxNum();
+    for (int i = 0; i < nbPoint(); ++i) {
+      CString nom(ansiToWide(points_[i].getNomPoint()).c_str());
+      nom.Trim(L" *.");
+      if (!nom.IsEmpty()) continue;
+      CString numero;
+      numero.Format(L"%d", ++suivant);
+      points_[i].setNomPoint(numero.GetString());
+    }
+  }
+  reindexer();
+}
+
 void listePointsDuDessin::reindexer() {
   index_.RemoveAll();
   for (int i = 0; i < nbPoint(); ++i) index_[cleReindex(points_[i].getNomPoint())] = i;

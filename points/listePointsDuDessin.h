@@ -46,6 +46,10 @@ class listePointsDuDessin {
   // Removes points at the same place (within 1e-8), keeping the one that sorts first by x, y,
   // code; the table is left as it was when there is none.
   void delDups();
+  // all: every point is named after its position (1, 2, …) and its block updated. Otherwise the
+  // points without a number ("", "*", ".") get the numbers after the highest one, in table order,
+  // blocks untouched.
+  void renumeroter(bool tous);
 
  private:
   void reindexer();

@@ -13,6 +13,7 @@
 #include "db/dbents.h"
 #include "db/dbsymtb.h"
 #include "points/attribsPoints.h"
+#include "points/listePointsDuDessin.h"
 #include "points/pointDuDessin.h"
 
 namespace {
@@ -153,6 +154,23 @@ TEST_F(PointBlock, UpdatedMovedRecreatedAndReadBackAfterASave) {
   p.updateDrawing();
   EXPECT_NE(p.getId(), first);
   EXPECT_FALSE(p.getId().isNull());
+}
+
+TEST_F(PointBlock, RenumberingEveryPointUpdatesItsBlock) {
+  listePointsDuDessin table;
+  for (const wchar_t* name : {L"A", L"B"}) {
+    pointDuDessin p;
+    p.setParams(name, AcGePoint3d(table.nbPoint() * 10.0, 0, 5), 1);
+    p.creer(true);
+    table.Ajouter(p);
+  }
+  table.renumeroter(true);
+  EXPECT_STREQ(table.getData(1)->getNomPoint(), "2");
+  EXPECT_EQ(attributes(table.getData(0)->getId())[L"NUMPT"].text, L"1");
+  EXPECT_EQ(attributes(table.getData(1)->getId())[L"NUMPT"].text, L"2");
+  int position = -1;
+  EXPECT_EQ(table.existPoint(L"2", position), 1);
+  EXPECT_EQ(table.existPoint(L"B", position), 0);
 }
 
 }  // namespace

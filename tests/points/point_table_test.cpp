@@ -122,6 +122,18 @@ TEST(PointTable, NumbersCodesAndAltitudes) {
   EXPECT_EQ(table.getData(1)->getZ(), kSansValeur);  // no altitude stays without
 }
 
+TEST(PointTable, NumbersForPointsWithoutOne) {
+  listePointsDuDessin table;
+  for (const wchar_t* name : {L"12", L"*", L"", L"3", L"."}) table.Ajouter(point(name, 0, 0));
+  table.renumeroter(false);
+  const char* expected[] = {"12", "13", "14", "3", "15"};
+  for (int i = 0; i < 5; ++i) EXPECT_STREQ(table.getData(i)->getNomPoint(), expected[i]);
+  int position = -1;
+  EXPECT_EQ(table.existPoint(L"14", position), 1);
+  EXPECT_EQ(position, 2);
+  EXPECT_EQ(table.existPoint(L"*", position), 0);
+}
+
 TEST(Projects, TablesAndTheCurrentOne) {
   projetsTopo project;
   ASSERT_EQ(project.nbTables(), 1);
