@@ -40,6 +40,11 @@ class listePointsDuDessin {
   // Adds dz to every altitude that has a value.
   void decalZ(const double& dz);
   void fusionnerAvec(const listePointsDuDessin& autre);
+  // Every point's block brought up to date, under the progress dialog.
+  void updateDrawing();
+  // The table made again from the point blocks of the drawing (any block reference with a number
+  // attribute), in the drawing's order; the name of the table is kept.
+  void updateFromDrawing();
 
   // Removes the point of that name and erases its block; the last point takes its place.
   void supprimerPoint(const wchar_t* nom);

@@ -13,6 +13,7 @@
 #include "db/dbents.h"
 #include "db/dbsymtb.h"
 #include "points/attribsPoints.h"
+#include "resources/ressourcesModule.h"
 #include "points/listePointsDuDessin.h"
 #include "points/pointDuDessin.h"
 
@@ -171,6 +172,47 @@ TEST_F(PointBlock, RenumberingEveryPointUpdatesItsBlock) {
   int position = -1;
   EXPECT_EQ(table.existPoint(L"2", position), 1);
   EXPECT_EQ(table.existPoint(L"B", position), 0);
+}
+
+TEST_F(PointBlock, TableReadFromTheBlocksAndWrittenBack) {
+  enregistrerRessources();
+  listePointsDuDessin made;
+  for (const wchar_t* name : {L"10", L"11", L"12"}) {
+    pointDuDessin p;
+    p.setParams(name, AcGePoint3d(made.nbPoint() * 5.0, 1.0, 100.0 + made.nbPoint()), 1);
+    p.creer(true);
+    made.Ajouter(p);
+  }
+  // A reference of the same block without a number attribute is not a point.
+  AcDbBlockReference* pointBlock = nullptr;
+  ASSERT_EQ(acdbOpenObject(pointBlock, made.getData(0)->getId(), AcDb::kForRead), Acad::eOk);
+  const AcDbObjectId definition = pointBlock->blockTableRecord();
+  pointBlock->close();
+  AcDbBlockTableRecord* space = nullptr;
+  ASSERT_EQ(acdbOpenObject(space, db_.modelSpaceId(), AcDb::kForWrite), Acad::eOk);
+  auto* bare = new AcDbBlockReference(AcGePoint3d(50, 50, 0), definition);
+  ASSERT_EQ(space->appendAcDbEntity(bare), Acad::eOk);
+  bare->close();
+  space->close();
+
+  listePointsDuDessin table;
+  table.setNomTable(L"LEVE");
+  table.Ajouter(*made.getData(0));  // replaced by what the drawing holds
+  table.updateFromDrawing();
+  ASSERT_EQ(table.nbPoint(), 3);
+  EXPECT_STREQ(table.getNomTable().GetString(), L"LEVE");
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_TRUE(*table.getData(i) == *made.getData(i)) << i;
+    EXPECT_EQ(table.getData(i)->getId(), made.getData(i)->getId());
+  }
+
+  table.getData(2)->setXY(40, 41, 42);
+  table.updateDrawing();
+  pointDuDessin back;
+  ASSERT_EQ(back.updateFromDrawing(table.getData(2)->getId()), 1);
+  EXPECT_EQ(back.getX(), 40.0);
+  EXPECT_EQ(back.getZ(), 42.0);
+  retirerRessources();
 }
 
 }  // namespace
