@@ -1,6 +1,7 @@
 // The module's entry point: what it does on each message of the host.
 #include "host/tableCommandes.h"
 #include "host/tableLisp.h"
+#include "points/stockageTopo.h"
 #include "resources/ressourcesModule.h"
 #include "rx/rxdefs.h"
 #include "rx/rxdlinkr.h"
@@ -40,6 +41,9 @@ extern "C" AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode message, void* appId
       break;
     case AcRx::kInvkSubrMsg:
       protege(appelerFonctionLisp);
+      break;
+    case AcRx::kSaveMsg:
+      protege(enregistrerProjetDansDessin);
       break;
     default:
       break;

@@ -6,6 +6,8 @@
 #include "points/pointDuDessin.h"
 #include "ui/afxtempl.h"
 
+class CResbuf;
+
 class listePointsDuDessin {
  public:
   listePointsDuDessin();
@@ -45,6 +47,11 @@ class listePointsDuDessin {
   // The table made again from the point blocks of the drawing (any block reference with a number
   // attribute), in the drawing's order; the name of the table is kept.
   void updateFromDrawing();
+
+  // The table in a value chain: its name (300), its point count (90), its points. 0 at the first
+  // item that fails; reading keeps what was read before it.
+  int saveToXRecord(CResbuf& chaine) const;
+  int ReadFromXRecord(CResbuf& chaine);
 
   // Removes the point of that name and erases its block; the last point takes its place.
   void supprimerPoint(const wchar_t* nom);
@@ -87,6 +94,12 @@ class projetsTopo {
   void reset();
   void decalZ(const double& dz);
   void notifyPositionPoint(const AcDbObjectId& id, const AcGePoint3d& position, int masque);
+
+  // The project in a value chain: current (90), table count (90), then each table. Saving prints
+  // "\t*** ERREUR ***" at the first item that cannot be appended. Loading replaces the tables;
+  // a chain that is empty, foreign or short leaves one empty table "LEVE" and gives 0.
+  int SaveToXrecord(CResbuf& chaine) const;
+  int LoadFromXrecord(CResbuf& chaine);
 
  private:
   int current_ = 0;
