@@ -126,27 +126,33 @@ void lispResetCodesPts() {
   acedRetNil();
 }
 
-void lispSelectionnerCode() {
+int selectionnerCode(int& code) {
   for (;;) {
-    int code = 0;
     const reponse r = choix().parDesignation ? designerBloc(code) : demanderNumero(code);
     switch (r) {
       case reponse::kCode:
         choix().dernier = code;
-        acedRetInt(code);
-        return;
+        return RTNORM;
       case reponse::kTous:
-        acedRetInt(kTousLesCodes);
-        return;
+        code = kTousLesCodes;
+        return RTNORM;
       case reponse::kAutreMode:
         choix().parDesignation = !choix().parDesignation;
         break;
       case reponse::kEncore:
         break;
       case reponse::kAnnule:
-        acedRetNil();
-        return;
+        return RTCAN;
     }
+  }
+}
+
+void lispSelectionnerCode() {
+  int code = 0;
+  if (selectionnerCode(code) == RTNORM) {
+    acedRetInt(code);
+  } else {
+    acedRetNil();
   }
 }
 

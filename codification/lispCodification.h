@@ -10,5 +10,9 @@ void lispSelectionnerCode();  // (selectionnerCode) -> code, -9999 for all codes
 // The answer "all codes" of selectionnerCode.
 constexpr int kTousLesCodes = -9999;
 
+// The prompt of selectionnerCode for the module's commands: RTNORM with the code (kTousLesCodes
+// for every code), or RTCAN when the user cancels.
+int selectionnerCode(int& code);
+
 // The code selectionnerCode remembers and its picking mode, as at the start of the host (tests).
 void oublierCodeSelectionne();

@@ -1,4 +1,5 @@
 // The module's entry point: what it does on each message of the host.
+#include "host/CDocData.h"
 #include "host/tableCommandes.h"
 #include "host/tableLisp.h"
 #include "points/stockageTopo.h"
@@ -28,10 +29,12 @@ extern "C" AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode message, void* appId
       protege(enregistrerCommandes);
       AfxInitRichEdit();
       enregistrerRessources();
+      protege(creerDonneesDocuments);
       break;
     case AcRx::kUnloadAppMsg:
       protege(retirerCommandes);
       retirerRessources();
+      protege(detruireDonneesDocuments);
       break;
     case AcRx::kLoadDwgMsg:
       protege(definirFonctionsLisp);
@@ -43,7 +46,7 @@ extern "C" AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode message, void* appId
       protege(appelerFonctionLisp);
       break;
     case AcRx::kSaveMsg:
-      protege(enregistrerProjetDansDessin);
+      protege([] { enregistrerProjetDocument(acrxDynamicLinker->messageDocument()); });
       break;
     default:
       break;

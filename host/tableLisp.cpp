@@ -5,6 +5,7 @@
 #include "host/lispUtilitaires.h"
 #include "host/nonDisponible.h"
 #include "lisp/acedads.h"
+#include "points/lispPoints.h"
 #include "rx/acedfunc.h"
 
 namespace {
@@ -14,38 +15,38 @@ namespace {
 
 const fonctionLisp kFonctions[] = {
     {L"calctailleblock", lispCalcTailleBlock},
-    {L"add_pt", LISP_A_VENIR(L"add_pt")},
+    {L"add_pt", lispAddPt},
     {L"analyse", lispAnalyse},
     {L"attrvisibility", lispAttrVisibility},
     {L"c:projpoly", LISP_A_VENIR(L"c:projpoly")},
     {L"c:vcode", lispVCode},
-    {L"ename_pt", LISP_A_VENIR(L"ename_pt")},
+    {L"ename_pt", lispEnamePt},
     {L"getsegtype", lispGetSegType},
     {L"k_getpt", lispKGetPt},
-    {L"maxnum", LISP_A_VENIR(L"maxnum")},
+    {L"maxnum", lispMaxNum},
     {L"modif-attrib", lispModifAttrib},
-    {L"reg_pts", LISP_A_VENIR(L"reg_pts")},
-    {L"select_all", LISP_A_VENIR(L"select_all")},
-    {L"seloncode", LISP_A_VENIR(L"seloncode")},
-    {L"selonnum", LISP_A_VENIR(L"selonnum")},
+    {L"reg_pts", lispRegPts},
+    {L"select_all", lispSelectAll},
+    {L"seloncode", lispSelonCode},
+    {L"selonnum", lispSelonNum},
     {L"jldelfile", lispJlDelFile},
     {L"superpos", LISP_A_VENIR(L"superpos")},
     {L"sxd", lispSxd},
     {L"wait_user", lispWaitUser},
-    {L"tpcdaddpt", LISP_A_VENIR(L"tpcdaddpt")},
+    {L"tpcdaddpt", lispTpcdAddPt},
     {L"loadcodept", lispLoadCodePt},
     {L"addcodept", lispAddCodePt},
     {L"resetcodespts", lispResetCodesPts},
     {L"choixpoint", LISP_A_VENIR(L"choixpoint")},
-    {L"chgreppts", LISP_A_VENIR(L"chgreppts")},
-    {L"updarxttxt", LISP_A_VENIR(L"updarxttxt")},
+    {L"chgreppts", lispChgRepPts},
+    {L"updarxttxt", lispUpdArxtTxt},
     {L"c:decrireblock", LISP_A_VENIR(L"c:decrireblock")},
     {L"c:tablegendes", LISP_A_VENIR(L"c:tablegendes")},
     {L"c:gererLeves", LISP_A_VENIR(L"c:gererLeves")},
     {L"C:pointsParDecalage", LISP_A_VENIR(L"C:pointsParDecalage")},
-    {L"C:ZoomLeve", LISP_A_VENIR(L"C:ZoomLeve")},
+    {L"C:ZoomLeve", lispZoomLeve},
     {L"selectionnerCode", lispSelectionnerCode},
-    {L"c:TopJndre", LISP_A_VENIR(L"c:TopJndre")},
+    {L"c:TopJndre", lispTopJndre},
     {L"JALOTEXT", lispJaloText},
     {L"c:DISSOCBLOCK", LISP_A_VENIR(L"c:DISSOCBLOCK")},
     {L"c:IMPLANT2", LISP_A_VENIR(L"c:IMPLANT2")},

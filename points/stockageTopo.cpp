@@ -1,5 +1,6 @@
 #include "points/stockageTopo.h"
 
+#include "db/acutads.h"
 #include "db/dbapserv.h"
 #include "db/dbdatabase.h"
 #include "db/dbdict.h"
@@ -95,4 +96,11 @@ void enregistrerProjetDansDessin() {
   // After an item that cannot be appended the partial chain is still written.
   if (g_enregistrer != 0) tablesPoints->SaveToXrecord(chaine);
   ecrireEnregistrement(db, chaine.chaine());
+}
+
+bool projetEnregistre(AcDbDatabase* db) {
+  resbuf* chaine = lireEnregistrement(db);
+  const bool present = chaine != nullptr;
+  acutRelRb(chaine);
+  return present;
 }

@@ -13,3 +13,5 @@ extern "C" void purgeInfosTopo();
 
 // On the host's save message: the designated project into the working drawing.
 void enregistrerProjetDansDessin();
+// True when the drawing holds a stored project (an empty record counts as none).
+bool projetEnregistre(AcDbDatabase* db);
