@@ -3,6 +3,7 @@
 // point added under a name.
 #pragma once
 #include "ge/gepnt3d.h"
+#include "ge/gevec2d.h"
 #include "points/pointDuDessin.h"
 #include "ui/afxtempl.h"
 
@@ -47,6 +48,11 @@ class listePointsDuDessin {
   // The table made again from the point blocks of the drawing (any block reference with a number
   // attribute), in the drawing's order; the name of the table is kept.
   void updateFromDrawing();
+
+  // Points made from drawing entities the user selects, of the kinds whose bits are set (see
+  // importPoints.cpp), then duplicates removed and numbers given after the highest one.
+  void importFromDrawing(int kinds, CString& numberTag, CString& altitudeTag, CString& codeTag,
+                         AcGeVector2d& textOffset);
 
   // The table in a value chain: its name (300), its point count (90), its points. 0 at the first
   // item that fails; reading keeps what was read before it.

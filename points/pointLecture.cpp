@@ -1,12 +1,12 @@
 // Reading a survey point back from its block in the drawing.
 #include <cwchar>
-#include <cwctype>
 #include <string>
 
 #include "db/dbblkref.h"
 #include "db/dbents.h"
 #include "points/attribsPoints.h"
 #include "points/pointDuDessin.h"
+#include "points/texteDecimal.h"
 
 namespace {
 
@@ -44,22 +44,6 @@ textesPoint lireAttributs(const AcDbBlockReference& bloc) {
   return textes;
 }
 
-// An optional sign, digits and at most one decimal point, nothing else.
-bool estNombreDecimal(const std::wstring& texte) {
-  size_t i = (!texte.empty() && (texte[0] == L'-' || texte[0] == L'+')) ? 1 : 0;
-  bool chiffre = false, point = false;
-  for (; i < texte.size(); ++i) {
-    if (std::iswdigit(texte[i])) {
-      chiffre = true;
-    } else if (texte[i] == L'.' && !point) {
-      point = true;
-    } else {
-      return false;
-    }
-  }
-  return chiffre;
-}
-
 }  // namespace
 
 int pointDuDessin::updateFromDrawing(AcDbObjectId& id) {
@@ -75,8 +59,7 @@ int pointDuDessin::updateFromDrawing(AcDbObjectId& id) {
   setNomPoint(textes.texteNumero.c_str());
   const long code = textes.code ? std::wcstol(textes.texteCode.c_str(), nullptr, 10) : 1;
   code_ = (code < 0 || code > 9999) ? 1 : static_cast<int>(code);
-  z_ = textes.altitude && estNombreDecimal(textes.texteAltitude)
-           ? std::wcstod(textes.texteAltitude.c_str(), nullptr)
-           : kSansValeur;
+  double altitude = kSansValeur;
+  z_ = textes.altitude && lireDecimal(textes.texteAltitude, altitude) ? altitude : kSansValeur;
   return 1;
 }

@@ -40,7 +40,17 @@ void ecrireEnregistrement(AcDbDatabase* db, const resbuf* chaine) {
   if (acdbOpenObject(calque, calqueZero(db), AcDb::kForWrite) != Acad::eOk) return;
   calque->createExtensionDictionary();
   AcDbDictionary* dictionnaire = nullptr;
-  if (acdbOpenObject(dictionnaire, calque->extensionDictionary(), AcDb::kForWrite) == Acad::eOk) {
+  AcDbObjectId existant;
+  AcDbXrecord* ancien = nullptr;
+  if (acdbOpenObject(dictionnaire, calque->extensionDictionary(), AcDb::kForWrite) == Acad::eOk &&
+      chaine != nullptr && dictionnaire->getAt(kCleDonnees, existant) == Acad::eOk &&
+      acdbOpenObject(ancien, existant, AcDb::kForWrite) == Acad::eOk) {
+    // Rewritten in place, the record keeps its handle from one save to the next.
+    ancien->setXlateReferences(true);
+    ancien->setFromRbChain(*chaine, db);
+    ancien->close();
+    dictionnaire->close();
+  } else if (dictionnaire != nullptr) {
     auto* enregistrement = new AcDbXrecord();
     enregistrement->setXlateReferences(true);
     if (chaine != nullptr) enregistrement->setFromRbChain(*chaine, db);
