@@ -69,7 +69,21 @@ const AcUiControlTemplate kTableCodification[] = {
     {IDOK, K::kDefButton, L"Fermer", 297, 193, 50, 14, 0},
 };
 
+const AcUiControlTemplate kPointsDessin[] = {
+    {IDC_STATIC, K::kStatic, L"Code", 7, 9, 25, 8, 0},
+    {IDC_PTS_CODE, K::kComboDropList, L"", 35, 7, 200, 120, 0},
+    {IDC_PTS_LISTE, K::kListView, L"", 7, 25, 332, 180, 0},
+    {IDC_PTS_EXPORTER, K::kButton, L"E&xporter", 7, 214, 50, 14, 0},
+    {IDC_PTS_TABLEXYZ, K::kButton, L"&Table XYZ", 61, 214, 50, 14, 0},
+    {IDC_PTS_PLACER, K::kButton, L"Placer", 115, 214, 50, 14, 0},
+    {IDC_PTS_IMPORTER, K::kButton, L"&Importer", 169, 214, 50, 14, 0},
+    {IDC_PTS_RAFRAICHIR, K::kButton, L"&Raffraichir", 223, 214, 55, 14, 0},
+    {IDOK, K::kDefButton, L"&Fermer", 289, 214, 50, 14, 0},
+};
+
 const AcUiDialogTemplate kDialogues[] = {
+    {IDD_POINTS_DESSIN, L"Points du dessin", 346, 237, L"MS Shell Dlg", 8, kPointsDessin,
+     std::size(kPointsDessin)},
     {IDD_PROGRESSION, L"", 186, 63, L"MS Shell Dlg", 8, kProgression, std::size(kProgression)},
     {IDD_NUMEROTATION, L"Numérotation", 146, 114, L"MS Shell Dlg", 8, kNumerotation,
      std::size(kNumerotation)},
