@@ -5,6 +5,7 @@
 #include "host/lispUtilitaires.h"
 #include "host/nonDisponible.h"
 #include "lisp/acedads.h"
+#include "points/lispChoixPoint.h"
 #include "points/lispPoints.h"
 #include "rx/acedfunc.h"
 
@@ -37,7 +38,7 @@ const fonctionLisp kFonctions[] = {
     {L"loadcodept", lispLoadCodePt},
     {L"addcodept", lispAddCodePt},
     {L"resetcodespts", lispResetCodesPts},
-    {L"choixpoint", LISP_A_VENIR(L"choixpoint")},
+    {L"choixpoint", lispChoixPoint},
     {L"chgreppts", lispChgRepPts},
     {L"updarxttxt", lispUpdArxtTxt},
     {L"c:decrireblock", LISP_A_VENIR(L"c:decrireblock")},

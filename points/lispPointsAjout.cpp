@@ -99,10 +99,11 @@ void lispAddPt() {
     acedRetNil();
     return;
   }
+  // Anything but a number or a string that writes one leaves the point without altitude.
   double z = kSansValeur;
   if (args.estNombre()) {
     z = args.nombre();
-  } else if (args.type() != RTSTR || !lireDecimal(args.courant()->resval.rstring, z)) {
+  } else if (args.type() == RTSTR && !lireDecimal(args.courant()->resval.rstring, z)) {
     z = kSansValeur;
   }
   args.sauteValeur();

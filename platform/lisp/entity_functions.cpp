@@ -299,22 +299,6 @@ bool isBlockMark(const AcDbEntity* entity) {
   return type == "BLOCK" || type == "ENDBLK";
 }
 
-bool isListedEntity(AcDbDatabase* db, AcDbObjectId id) {
-  if (id.isErased()) return false;
-  AcDbEntity* entity = nullptr;
-  if (acdbOpenObject(entity, id, AcDb::kForRead) != Acad::eOk) return false;
-  AcDbObjectId owner = entity->ownerId();
-  bool mark = isBlockMark(entity);
-  entity->close();
-  if (mark) return false;
-  if (owner == db->modelSpaceId() || owner == db->paperSpaceId()) return true;
-  AcDbObject* ownerObject = nullptr;
-  if (acdbOpenAcDbObject(ownerObject, owner, AcDb::kForRead, true) != Acad::eOk) return false;
-  bool sub = AcDbEntity::cast(ownerObject) != nullptr;
-  ownerObject->close();
-  return sub;
-}
-
 bool isMainEntity(AcDbDatabase* db, AcDbObjectId id) {
   if (id.isErased()) return false;
   AcDbEntity* entity = nullptr;
@@ -335,21 +319,37 @@ ValuePtr fnEntlast(Interpreter& interp, const Args& a) {
   return nullptr;
 }
 
+// The entities of the drawing as entnext walks them: each entity of a layout in creation order,
+// followed by its attributes or vertices in their order and their end marker (whenever those were
+// created).
+std::vector<AcDbObjectId> listedEntities(AcDbDatabase* db) {
+  std::vector<AcDbObjectId> listed;
+  for (AcDbObjectId id : db->allObjectIds()) {
+    if (!isMainEntity(db, id)) continue;
+    listed.push_back(id);
+    AcDbEntity* entity = nullptr;
+    if (acdbOpenObject(entity, id, AcDb::kForRead) != Acad::eOk) continue;
+    AcDbObjectIdArray followers;
+    entity->subentityIds(followers);
+    const AcDbObjectId end = entity->sequenceEndId();
+    entity->close();
+    for (int i = 0; i < followers.length(); ++i) {
+      if (!followers[i].isErased()) listed.push_back(followers[i]);
+    }
+    if (!end.isNull() && !end.isErased()) listed.push_back(end);
+  }
+  return listed;
+}
+
 ValuePtr fnEntnext(Interpreter& interp, const Args& a) {
   checkArgCount(a, 0, 1);
   AcDbDatabase* db = interp.database();
   if (db == nullptr) return nullptr;
-  std::vector<AcDbObjectId> ids = db->allObjectIds();
-  size_t start = 0;
-  if (!a.empty()) {
-    AcDbObjectId after = enameArg(a[0]);
-    auto it = std::find(ids.begin(), ids.end(), after);
-    if (it == ids.end()) return nullptr;
-    start = static_cast<size_t>(it - ids.begin()) + 1;
-  }
-  for (size_t i = start; i < ids.size(); ++i)
-    if (isListedEntity(db, ids[i])) return makeEname(ids[i]);
-  return nullptr;
+  std::vector<AcDbObjectId> ids = listedEntities(db);
+  if (a.empty()) return ids.empty() ? nullptr : makeEname(ids.front());
+  auto it = std::find(ids.begin(), ids.end(), enameArg(a[0]));
+  if (it == ids.end() || ++it == ids.end()) return nullptr;
+  return makeEname(*it);
 }
 
 // entdel erases an entity, or restores it when it is already erased.

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "db/dbblkref.h"
+#include "db/dbents.h"
 #include "db/dbdatabase.h"
 #include "db/dbpoly.h"
 #include "db/dbsymtb.h"
@@ -97,6 +98,39 @@ TEST_F(EntmakeSequences, BrokenSequencesAddNothing) {
   EXPECT_EQ(run(L"(entmake '((0 . \"ENDBLK\")))"), L"nil");
   EXPECT_EQ(run(L"(entlast)"), L"nil");
   EXPECT_EQ(blockEntityCount(L"X"), -1);
+}
+
+}  // namespace
+
+namespace {
+
+// Attributes given to a reference already in the drawing come right after it, then the end marker.
+TEST_F(EntmakeSequences, EntnextWalksAReferenceThenItsAttributesThenItsEnd) {
+  run(L"(entmake '((0 . \"BLOCK\") (2 . \"B\") (70 . 0) (10 0.0 0.0 0.0)))");
+  run(L"(entmake '((0 . \"POINT\") (10 0.0 0.0 0.0)))");
+  run(L"(entmake '((0 . \"ENDBLK\")))");
+  AcDbObjectId block;
+  AcDbBlockTable* table = nullptr;
+  ASSERT_EQ(db_.getBlockTable(table, AcDb::kForRead), Acad::eOk);
+  table->getAt(L"B", block);
+  table->close();
+  AcDbBlockTableRecord* space = nullptr;
+  ASSERT_EQ(acdbOpenObject(space, db_.modelSpaceId(), AcDb::kForWrite), Acad::eOk);
+  auto* reference = new AcDbBlockReference(AcGePoint3d(1, 1, 0), block);
+  ASSERT_EQ(space->appendAcDbEntity(reference), Acad::eOk);
+  space->close();
+  for (const wchar_t* tag : {L"T1", L"T2", L"T3"}) {
+    auto* attribute = new AcDbAttribute(AcGePoint3d(1, 1, 0), L"x", tag);
+    AcDbObjectId id;
+    ASSERT_EQ(reference->appendAttribute(id, attribute), Acad::eOk);
+    attribute->close();
+  }
+  reference->close();
+  run(L"(entmake '((0 . \"LINE\") (10 0.0 0.0 0.0) (11 1.0 0.0 0.0)))");
+  EXPECT_EQ(run(L"(setq e (entnext) kinds nil)"
+                L"(while e (setq kinds (cons (cdr (assoc 0 (entget e))) kinds) e (entnext e)))"
+                L"(reverse kinds)"),
+            L"(\"INSERT\" \"ATTRIB\" \"ATTRIB\" \"ATTRIB\" \"SEQEND\" \"LINE\")");
 }
 
 }  // namespace

@@ -120,7 +120,10 @@ class ProjectInDrawing : public ::testing::Test {
   }
 
   std::unique_ptr<AcDbDatabase> db_;
-  std::filesystem::path file_ = std::filesystem::temp_directory_path() / "point_storage_test.dxf";
+  // One file per test: ctest runs the tests of this program side by side.
+  std::filesystem::path file_ =
+      std::filesystem::temp_directory_path() /
+      (std::string("point_storage_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".dxf");
 };
 
 TEST_F(ProjectInDrawing, TwoTablesOfAThousandPointsComeBackUnchanged) {

@@ -2,8 +2,10 @@
 // drawing: what they leave in the table and in the drawing, and what they give back.
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "codification/globalCodification.h"
 #include "codification/lispCodification.h"
@@ -180,7 +182,7 @@ TEST_F(PointsLisp, SelectionsHoldTheBlocksInTableOrder) {
   EXPECT_EQ(eval(L"(seloncode 42.0)"), L"nil");
   EXPECT_EQ(eval(L"(seloncode)"), L"nil");
   EXPECT_EQ(eval(L"(selonnum \"P\" 3)"), L"nil");
-  EXPECT_EQ(eval(L"(selonnum 'P 3 5)"), L"nil");
+  EXPECT_EQ(eval(L"(selonnum 1 3 5)"), L"nil");
 }
 
 TEST_F(PointsLisp, RegPtsAndChgrepptsChangeOnlyTheBlocks) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
 
 #include "ed/ed_fixture.h"
 #include "os/codepage.h"
@@ -26,7 +27,9 @@ class ResultsDialogTest : public ScriptedEditor {
   ResultsDialogTest() {
     enregistrerRessources();
     ui::setDialogDriver(nullptr);
-    folder = std::filesystem::temp_directory_path() / "resultats_essai";
+    // One folder per test: ctest runs the tests of this program side by side.
+    folder = std::filesystem::temp_directory_path() /
+             (std::string("resultats_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(folder);
     page.addBodyLine("<P CLASS=grand>Polygonale</P>");
     page.setFileName((folder / "page.html").string().c_str());
