@@ -9,18 +9,9 @@
 
 #include "module_fixture.h"
 #include "points/listePointsDuDessin.h"
+#include "tools/command_output.h"
 
 namespace {
-
-std::string run(const std::string& command) {
-  std::string output;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return output;
-  std::array<char, 4096> buffer;
-  while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) output += buffer.data();
-  pclose(pipe);
-  return output;
-}
 
 class DocumentProjects : public ModuleHost {
  protected:
@@ -85,7 +76,7 @@ TEST_F(DocumentProjects, PointsComeBackWhenTheSavedDrawingIsOpened) {
   EXPECT_EQ(eval(L"(maxnum)"), L"13");
 
   const std::string codes =
-      run("/usr/bin/python3 " TEST_TOOLS_DIR "/point_record.py '" + file_.string() + "'");
+      commandOutput("/usr/bin/python3 " TEST_TOOLS_DIR "/point_record.py '" + file_.string() + "'");
   EXPECT_EQ(codes.rfind("90 90 300 90 92 310 90 40 40 40 330 92 310", 0), 0u) << codes;
 }
 

@@ -14,6 +14,7 @@
 #include "db/dbsymtb.h"
 #include "points/CResbuf.h"
 #include "points/listePointsDuDessin.h"
+#include "tools/command_output.h"
 #include "points/stockageTopo.h"
 
 namespace {
@@ -43,16 +44,6 @@ void expectSameProject(projetsTopo& a, projetsTopo& b) {
       ASSERT_EQ(pa.getZ(), pb.getZ());
     }
   }
-}
-
-std::string run(const std::string& command) {
-  std::string output;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return output;
-  std::array<char, 4096> buffer;
-  while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) output += buffer.data();
-  pclose(pipe);
-  return output;
 }
 
 TEST(ProjectChain, RoundTripAndEveryFallback) {
@@ -156,7 +147,7 @@ TEST_F(ProjectInDrawing, TwoTablesOfAThousandPointsComeBackUnchanged) {
   EXPECT_EQ(back.getTable(0)->getData(0)->getId().handle(), handle);
   EXPECT_TRUE(back.getTable(0)->getData(1)->getId().isNull());
 
-  const std::string codes = run("/usr/bin/python3 " TEST_TOOLS_DIR "/point_record.py " + file_.string());
+  const std::string codes = commandOutput("/usr/bin/python3 " TEST_TOOLS_DIR "/point_record.py " + file_.string());
   EXPECT_EQ(codes.rfind("90 90 300 90 92 310 90 40 40 40 330 92 310 90 40 40 40 90 92", 0), 0u) << codes.substr(0, 80);
 }
 
@@ -170,7 +161,7 @@ TEST_F(ProjectInDrawing, WithoutSavingFlagTheRecordIsEmpty) {
   setSrcInfosTopo(db_.get(), &back, 1, 1);
   ASSERT_EQ(back.nbTables(), 1);
   EXPECT_EQ(back.currTable()->nbPoint(), 0);
-  EXPECT_EQ(run("/usr/bin/python3 " TEST_TOOLS_DIR "/point_record.py " + file_.string()), "\n");
+  EXPECT_EQ(commandOutput("/usr/bin/python3 " TEST_TOOLS_DIR "/point_record.py " + file_.string()), "\n");
 }
 
 }  // namespace
