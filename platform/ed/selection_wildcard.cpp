@@ -11,11 +11,13 @@ namespace {
 
 bool isLetter(wchar_t c) { return toUpperLatin(c) != toLowerLatin(c) || std::iswalpha(c); }
 bool isDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
-bool sameLetter(wchar_t a, wchar_t b) { return toUpperLatin(a) == toUpperLatin(b); }
+bool sameCharacter(wchar_t a, wchar_t b, bool fold) {
+  return fold ? toUpperLatin(a) == toUpperLatin(b) : a == b;
+}
 
 // A bracket class starting just after "["; end receives the index after "]". An unclosed
 // bracket is taken literally.
-bool matchClass(const std::wstring& p, size_t start, wchar_t c, size_t& end, bool& closed) {
+bool matchClass(const std::wstring& p, size_t start, wchar_t c, size_t& end, bool& closed, bool fold) {
   size_t i = start;
   bool negate = i < p.size() && p[i] == L'~';
   if (negate) ++i;
@@ -30,7 +32,7 @@ bool matchClass(const std::wstring& p, size_t start, wchar_t c, size_t& end, boo
       i += 2;
     }
     wchar_t uc = toUpperLatin(c);
-    if ((uc >= toUpperLatin(low) && uc <= toUpperLatin(high)) || (c >= low && c <= high))
+    if ((c >= low && c <= high) || (fold && uc >= toUpperLatin(low) && uc <= toUpperLatin(high)))
       found = true;
     ++i;
     first = false;
@@ -41,14 +43,14 @@ bool matchClass(const std::wstring& p, size_t start, wchar_t c, size_t& end, boo
 }
 
 // One alternative, without its "~". Backtracking over "*" only, as patterns are short.
-bool matchOne(const std::wstring& t, size_t ti, const std::wstring& p, size_t pi) {
+bool matchOne(const std::wstring& t, size_t ti, const std::wstring& p, size_t pi, bool fold) {
   while (pi < p.size()) {
     wchar_t pc = p[pi];
     if (pc == L'*') {
       while (pi < p.size() && p[pi] == L'*') ++pi;
       if (pi == p.size()) return true;
       for (size_t k = ti; k <= t.size(); ++k)
-        if (matchOne(t, k, p, pi)) return true;
+        if (matchOne(t, k, p, pi, fold)) return true;
       return false;
     }
     if (ti >= t.size()) return false;
@@ -68,7 +70,7 @@ bool matchOne(const std::wstring& t, size_t ti, const std::wstring& p, size_t pi
       case L'[': {
         size_t end = 0;
         bool closed = false;
-        bool ok = matchClass(p, pi + 1, c, end, closed);
+        bool ok = matchClass(p, pi + 1, c, end, closed, fold);
         if (closed) {
           if (!ok) return false;
           pi = end;
@@ -80,10 +82,10 @@ bool matchOne(const std::wstring& t, size_t ti, const std::wstring& p, size_t pi
       }
       case L'`':
         if (pi + 1 < p.size()) ++pi;
-        if (!sameLetter(c, p[pi])) return false;
+        if (!sameCharacter(c, p[pi], fold)) return false;
         break;
       default:
-        if (!sameLetter(c, pc)) return false;
+        if (!sameCharacter(c, pc, fold)) return false;
     }
     ++pi;
     ++ti;
@@ -115,10 +117,10 @@ std::vector<std::wstring> alternatives(const std::wstring& pattern) {
 
 }  // namespace
 
-bool matchesWildcard(const std::wstring& text, const std::wstring& pattern) {
+bool matchesWildcard(const std::wstring& text, const std::wstring& pattern, bool ignoreCase) {
   for (const std::wstring& part : alternatives(pattern)) {
     bool negate = !part.empty() && part[0] == L'~';
-    bool matched = matchOne(text, 0, part, negate ? 1 : 0);
+    bool matched = matchOne(text, 0, part, negate ? 1 : 0, ignoreCase);
     if (matched != negate) return true;
   }
   return false;

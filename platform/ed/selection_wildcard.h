@@ -8,7 +8,7 @@ namespace ed {
 // "*" any run of characters, "?" one character, "#" one digit, "@" one letter, "." one character
 // that is neither letter nor digit, "[...]" one of the characters or ranges given ("[~...]" none of
 // them), "`" takes the next character literally, and a leading "~" negates the alternative.
-// Letters compare without regard to case.
-bool matchesWildcard(const std::wstring& text, const std::wstring& pattern);
+// Selection filters compare letters without regard to case; the LISP's wcmatch with it.
+bool matchesWildcard(const std::wstring& text, const std::wstring& pattern, bool ignoreCase = true);
 
 }  // namespace ed
