@@ -5,6 +5,8 @@
 //   dxf_bench [--benchmark_filter=...]
 #include <benchmark/benchmark.h>
 
+#include "peak_memory.h"
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -26,21 +28,6 @@ namespace {
 constexpr int kPerKind = 50000;
 constexpr int kEntities = 4 * kPerKind;
 const char* const kDrawingPath = "/tmp/dxf_bench_200k.dxf";
-
-// Peak resident memory of the process (MiB), from the kernel's high-water mark.
-double peakMemoryMiB() {
-  std::ifstream status("/proc/self/status");
-  std::string key;
-  while (status >> key) {
-    if (key == "VmHWM:") {
-      double kib = 0;
-      status >> kib;
-      return kib / 1024.0;
-    }
-    status.ignore(1 << 12, '\n');
-  }
-  return 0.0;
-}
 
 AcDbObjectId addPointBlock(AcDbDatabase& db) {
   AcDbBlockTable* blocks = nullptr;

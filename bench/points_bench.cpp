@@ -4,6 +4,8 @@
 //   points_bench [--benchmark_filter=...]
 #include <benchmark/benchmark.h>
 
+#include "peak_memory.h"
+
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -20,20 +22,6 @@ namespace {
 
 constexpr int kPoints = 100000;
 const char* const kDrawingPath = "/tmp/points_bench_100k.dxf";
-
-double peakMemoryMiB() {
-  std::ifstream status("/proc/self/status");
-  std::string key;
-  while (status >> key) {
-    if (key == "VmHWM:") {
-      double kib = 0;
-      status >> kib;
-      return kib / 1024.0;
-    }
-    status.ignore(1 << 12, '\n');
-  }
-  return 0.0;
-}
 
 // Points on a 400 x 250 grid, every tenth one a copy of its neighbour (for delDups), every third
 // one without a number (for renumeroter).

@@ -3,23 +3,15 @@
 #include "codification/valeursCodification.h"
 #include "db/dbblkref.h"
 #include "db/dbents.h"
+#include "host/attributsBloc.h"
 #include "os/codepage.h"
 
 bool lireAttributCode(AcDbObjectId reference, int& code) {
   AcDbBlockReference* bloc = nullptr;
   if (acdbOpenObject(bloc, reference, AcDb::kForRead) != Acad::eOk) return false;
-  AcDbObjectIterator* attributs = bloc->attributeIterator();
+  const textesAttributs textes = lireAttributs(*bloc);
   bloc->close();
-  bool lu = false;
-  for (; !lu && !attributs->done(); attributs->step()) {
-    AcDbAttribute* attribut = nullptr;
-    if (acdbOpenObject(attribut, attributs->objectId(), AcDb::kForRead) != Acad::eOk) continue;
-    if (CString(attribut->tagConst()).CompareNoCase(L"CODE") == 0) {
-      code = entierEnTete(wideToAnsi(attribut->textStringConst()).c_str());
-      lu = true;
-    }
-    attribut->close();
-  }
-  delete attributs;
-  return lu;
+  const std::wstring* texte = texteAttribut(textes, L"CODE");
+  if (texte != nullptr) code = entierEnTete(wideToAnsi(*texte).c_str());
+  return texte != nullptr;
 }

@@ -11,6 +11,7 @@
 #include "db/dbsymtb.h"
 #include "ed/aced.h"
 #include "ed/acedsel.h"
+#include "host/attributsBloc.h"
 #include "host/lispArguments.h"
 #include "host/lispUtilitaires.h"
 #include "lisp/acedads.h"
@@ -30,19 +31,11 @@ struct regleEtiquette {
 bool memeEtiquette(const wchar_t* a, const std::wstring& b) { return wcscasecmp(a, b.c_str()) == 0; }
 
 // Calls change on every attribute of the block reference, opened for write.
-template <typename Change>
-void pourChaqueAttribut(AcDbObjectId reference, Change change) {
+void pourChaqueAttribut(AcDbObjectId reference, const std::function<void(AcDbAttribute&)>& change) {
   AcDbBlockReference* bloc = nullptr;
   if (acdbOpenObject(bloc, reference, AcDb::kForRead) != Acad::eOk) return;
-  AcDbObjectIterator* it = bloc->attributeIterator();
+  modifierAttributs(*bloc, change);
   bloc->close();
-  for (; !it->done(); it->step()) {
-    AcDbAttribute* attribut = nullptr;
-    if (acdbOpenObject(attribut, it->objectId(), AcDb::kForWrite) != Acad::eOk) continue;
-    change(*attribut);
-    attribut->close();
-  }
-  delete it;
 }
 
 void appliquerVisibilite(AcDbAttribute& attribut, const std::vector<regleEtiquette>& regles) {

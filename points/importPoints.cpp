@@ -15,6 +15,7 @@
 #include "db/dbpoly.h"
 #include "ed/aced.h"
 #include "ed/acedsel.h"
+#include "host/attributsBloc.h"
 #include "points/attribsPoints.h"
 #include "points/listePointsDuDessin.h"
 #include "points/texteDecimal.h"
@@ -69,28 +70,6 @@ class enregistreurCodes {
   std::map<int, bool> fini_;
 };
 
-// The attributes of a block reference by tag, upper-cased (the first of each tag).
-std::map<std::wstring, std::wstring> attributsPar(const AcDbBlockReference& bloc) {
-  std::map<std::wstring, std::wstring> textes;
-  AcDbObjectIterator* it = bloc.attributeIterator();
-  for (; !it->done(); it->step()) {
-    AcDbAttribute* attribut = nullptr;
-    if (acdbOpenObject(attribut, it->objectId(), AcDb::kForRead) != Acad::eOk) continue;
-    CString etiquette(attribut->tagConst());
-    etiquette.MakeUpper();
-    textes.emplace(etiquette.GetString(), attribut->textStringConst());
-    attribut->close();
-  }
-  delete it;
-  return textes;
-}
-
-const std::wstring* texteDe(const std::map<std::wstring, std::wstring>& textes, const CString& etiquette) {
-  CString cle = etiquette;
-  cle.MakeUpper();
-  auto it = textes.find(cle.GetString());
-  return it == textes.end() ? nullptr : &it->second;
-}
 
 double altitudeDe(const std::wstring* texte) {
   double z = kSansValeur;
@@ -179,12 +158,12 @@ class importateur {
   }
 
   bool appliquerBloc(const regleImport& regle, AcDbBlockReference& bloc) {
-    const std::map<std::wstring, std::wstring> textes = attributsPar(bloc);
+    const textesAttributs textes = lireAttributs(bloc);
     if (regle.bit == 0x10) {
-      const std::wstring* nom = texteDe(textes, globalAttribsPoints.numero);
-      const std::wstring* z = texteDe(textes, globalAttribsPoints.altitude);
+      const std::wstring* nom = texteAttribut(textes, globalAttribsPoints.numero);
+      const std::wstring* z = texteAttribut(textes, globalAttribsPoints.altitude);
       if (nom == nullptr || z == nullptr) return false;
-      const std::wstring* texteCode = texteDe(textes, globalAttribsPoints.code);
+      const std::wstring* texteCode = texteAttribut(textes, globalAttribsPoints.code);
       const long lu = texteCode ? std::wcstol(texteCode->c_str(), nullptr, 10) : regle.code;
       const int code = (lu < 1 || lu > 9999) ? regle.code : static_cast<int>(lu);
       codes_.enregistrer(regle.bit, regle.code, regle.description);
@@ -195,10 +174,10 @@ class importateur {
       return true;
     }
     if (regle.bit == 0x20) {
-      const std::wstring* nom = texteDe(textes, numero_);
-      const std::wstring* z = texteDe(textes, altitude_);
+      const std::wstring* nom = texteAttribut(textes, numero_);
+      const std::wstring* z = texteAttribut(textes, altitude_);
       if (nom == nullptr || z == nullptr) return false;
-      const std::wstring* texteCode = texteDe(textes, code_);
+      const std::wstring* texteCode = texteAttribut(textes, code_);
       const int lu = texteCode ? static_cast<int>(std::wcstol(texteCode->c_str(), nullptr, 10)) : 0;
       const int code = lu == 0 ? regle.code : lu;
       codes_.enregistrer(regle.bit, code, code == regle.code ? regle.description : kImportCode);

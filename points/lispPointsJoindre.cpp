@@ -15,6 +15,7 @@
 #include "db/dbsymtb.h"
 #include "ed/aced.h"
 #include "ed/acedsel.h"
+#include "host/attributsBloc.h"
 #include "os/codepage.h"
 #include "points/attribsPoints.h"
 #include "points/lispPoints.h"
@@ -39,20 +40,11 @@ bool lireNumeroBloc(const ads_name entite, CString& numero) {
       acdbOpenObject(bloc, id, AcDb::kForRead) != Acad::eOk) {
     return false;
   }
-  bool trouve = false;
-  AcDbObjectIterator* it = bloc->attributeIterator();
-  for (; !trouve && !it->done(); it->step()) {
-    AcDbAttribute* attribut = nullptr;
-    if (bloc->openAttribute(attribut, it->objectId(), AcDb::kForRead) != Acad::eOk) continue;
-    if (globalAttribsPoints.numero.CompareNoCase(attribut->tagConst()) == 0) {
-      numero = attribut->textStringConst();
-      trouve = true;
-    }
-    attribut->close();
-  }
-  delete it;
+  const textesAttributs textes = lireAttributs(*bloc);
   bloc->close();
-  return trouve;
+  const std::wstring* texte = texteAttribut(textes, globalAttribsPoints.numero);
+  if (texte != nullptr) numero = texte->c_str();
+  return texte != nullptr;
 }
 
 saisie taperNumero(const wchar_t* libelle, int& numero) {

@@ -11,6 +11,7 @@
 #include "db/dbents.h"
 #include "db/dbsymtb.h"
 #include "ge/gemat3d.h"
+#include "host/attributsBloc.h"
 #include "host/cheminInstallation.h"
 #include "os/codepage.h"
 #include "points/attribsPoints.h"
@@ -62,14 +63,9 @@ void marquer(AcDbBlockReference& bloc) {
 
 // Sets the text of every attribute of that tag.
 void changerAttribut(AcDbBlockReference& bloc, const CString& etiquette, const CString& texte) {
-  AcDbObjectIterator* it = bloc.attributeIterator();
-  for (; !it->done(); it->step()) {
-    AcDbAttribute* attribut = nullptr;
-    if (bloc.openAttribute(attribut, it->objectId(), AcDb::kForWrite) != Acad::eOk) continue;
-    if (etiquette.CompareNoCase(attribut->tagConst()) == 0) attribut->setTextString(texte.GetString());
-    attribut->close();
-  }
-  delete it;
+  modifierAttributs(bloc, [&](AcDbAttribute& attribut) {
+    if (etiquette.CompareNoCase(attribut.tagConst()) == 0) attribut.setTextString(texte.GetString());
+  });
 }
 
 }  // namespace

@@ -4,47 +4,10 @@
 
 #include "db/dbblkref.h"
 #include "db/dbents.h"
+#include "host/attributsBloc.h"
 #include "points/attribsPoints.h"
 #include "points/pointDuDessin.h"
 #include "points/texteDecimal.h"
-
-namespace {
-
-struct textesPoint {
-  bool numero = false, code = false, altitude = false;
-  std::wstring texteNumero, texteCode, texteAltitude;
-};
-
-bool memeEtiquette(const ACHAR* etiquette, const CString& attendue) {
-  return etiquette != nullptr && attendue.CompareNoCase(etiquette) == 0;
-}
-
-// The first attribute of each tag wins.
-textesPoint lireAttributs(const AcDbBlockReference& bloc) {
-  textesPoint textes;
-  AcDbObjectIterator* it = bloc.attributeIterator();
-  for (; !it->done(); it->step()) {
-    AcDbAttribute* attribut = nullptr;
-    if (acdbOpenObject(attribut, it->objectId(), AcDb::kForRead) != Acad::eOk) continue;
-    const ACHAR* etiquette = attribut->tagConst();
-    const std::wstring texte = attribut->textStringConst();
-    if (!textes.numero && memeEtiquette(etiquette, globalAttribsPoints.numero)) {
-      textes.numero = true;
-      textes.texteNumero = texte;
-    } else if (!textes.code && memeEtiquette(etiquette, globalAttribsPoints.code)) {
-      textes.code = true;
-      textes.texteCode = texte;
-    } else if (!textes.altitude && memeEtiquette(etiquette, globalAttribsPoints.altitude)) {
-      textes.altitude = true;
-      textes.texteAltitude = texte;
-    }
-    attribut->close();
-  }
-  delete it;
-  return textes;
-}
-
-}  // namespace
 
 int pointDuDessin::updateFromDrawing(AcDbObjectId& id) {
   id_ = AcDbObjectId();
@@ -53,13 +16,16 @@ int pointDuDessin::updateFromDrawing(AcDbObjectId& id) {
   x_ = bloc->position().x;
   y_ = bloc->position().y;
   id_ = id;
-  const textesPoint textes = lireAttributs(*bloc);
+  const textesAttributs textes = lireAttributs(*bloc);
   bloc->close();
-  if (!textes.numero) return 0;
-  setNomPoint(textes.texteNumero.c_str());
-  const long code = textes.code ? std::wcstol(textes.texteCode.c_str(), nullptr, 10) : 1;
+  const std::wstring* numero = texteAttribut(textes, globalAttribsPoints.numero);
+  const std::wstring* texteCode = texteAttribut(textes, globalAttribsPoints.code);
+  const std::wstring* texteZ = texteAttribut(textes, globalAttribsPoints.altitude);
+  if (numero == nullptr) return 0;
+  setNomPoint(numero->c_str());
+  const long code = texteCode ? std::wcstol(texteCode->c_str(), nullptr, 10) : 1;
   code_ = (code < 0 || code > 9999) ? 1 : static_cast<int>(code);
   double altitude = kSansValeur;
-  z_ = textes.altitude && lireDecimal(textes.texteAltitude, altitude) ? altitude : kSansValeur;
+  z_ = texteZ && lireDecimal(*texteZ, altitude) ? altitude : kSansValeur;
   return 1;
 }

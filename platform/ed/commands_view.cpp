@@ -53,8 +53,7 @@ struct Scale {
 };
 
 bool parseScale(const std::wstring& typed, Scale& scale) {
-  std::wstring text = typed;
-  for (wchar_t& c : text) c = toUpperLatin(c);
+  std::wstring text = toUpperLatin(typed);
   bool relative = false;
   if (text.size() >= 2 && text.compare(text.size() - 2, 2, L"XP") == 0) {
     text.erase(text.size() - 2);
@@ -176,8 +175,7 @@ void zoomPreviousAsked(View& view) {
 
 // Keywords typed without their accents, as a French keyboard without dead keys gives them.
 std::wstring unaccentedKeyword(const std::wstring& typed) {
-  std::wstring up = typed;
-  for (wchar_t& c : up) c = toUpperLatin(c);
+  const std::wstring up = toUpperLatin(typed);
   if (up.size() >= 3 && std::wstring(L"FENETRE").compare(0, up.size(), up) == 0) return L"Window";
   if (up.size() >= 1 && std::wstring(L"PRECEDENT").compare(0, up.size(), up) == 0) return L"Previous";
   return std::wstring();

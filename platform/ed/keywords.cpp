@@ -8,11 +8,7 @@ namespace ed {
 
 namespace {
 
-std::wstring upper(const std::wstring& text) {
-  std::wstring result = text;
-  for (wchar_t& c : result) c = toUpperLatin(c);
-  return result;
-}
+std::wstring upper(const std::wstring& text) { return toUpperLatin(text); }
 
 bool isCapital(wchar_t c) { return toLowerLatin(c) != c; }
 

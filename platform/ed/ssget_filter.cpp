@@ -35,11 +35,7 @@ namespace {
 
 typedef SelectionFilter::Node Node;
 
-std::wstring upper(const std::wstring& text) {
-  std::wstring out = text;
-  for (wchar_t& c : out) c = toUpperLatin(c);
-  return out;
-}
+std::wstring upper(const std::wstring& text) { return toUpperLatin(text); }
 
 std::wstring widen(const char* text) {
   std::wstring out;

@@ -23,11 +23,7 @@ namespace ed {
 
 namespace {
 
-std::wstring upper(const std::wstring& text) {
-  std::wstring result = text;
-  for (wchar_t& c : result) c = toUpperLatin(c);
-  return result;
-}
+std::wstring upper(const std::wstring& text) { return toUpperLatin(text); }
 
 constexpr double kTwoPi = 6.28318530717958647692;
 

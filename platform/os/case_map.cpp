@@ -55,3 +55,15 @@ wchar_t baseLetterLower(wchar_t c) {
   }
   return lower;
 }
+
+std::wstring toUpperLatin(std::wstring_view text) {
+  std::wstring result(text);
+  for (wchar_t& c : result) c = toUpperLatin(c);
+  return result;
+}
+
+std::wstring toLowerLatin(std::wstring_view text) {
+  std::wstring result(text);
+  for (wchar_t& c : result) c = toLowerLatin(c);
+  return result;
+}

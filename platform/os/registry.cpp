@@ -28,11 +28,7 @@ struct OpenKey {
   std::wstring path;
 };
 
-std::wstring folded(std::wstring_view text) {
-  std::wstring result(text);
-  for (wchar_t& c : result) c = toLowerLatin(c);
-  return result;
-}
+std::wstring folded(std::wstring_view text) { return toLowerLatin(text); }
 
 std::wstring trimmed(std::wstring_view text) {
   const auto isBlank = [](wchar_t c) {

@@ -7,11 +7,7 @@
 
 namespace {
 
-std::wstring upper(const ACHAR* text) {
-  std::wstring out = text ? text : L"";
-  for (wchar_t& c : out) c = toUpperLatin(c);
-  return out;
-}
+std::wstring upper(const ACHAR* text) { return toUpperLatin(text ? text : L""); }
 
 }  // namespace
 

@@ -31,11 +31,7 @@ std::map<std::pair<void*, int>, AcEdFunction>& directFunctions() {
 
 int g_funCode = -1;
 
-std::wstring upper(const std::wstring& name) {
-  std::wstring out = name;
-  for (wchar_t& c : out) c = toUpperLatin(c);
-  return out;
-}
+std::wstring upper(const std::wstring& name) { return toUpperLatin(name); }
 
 // The document a module's acedDefun speaks of: the one its message concerns, else the current.
 AcApDocument* definingDocument() {

@@ -17,10 +17,7 @@ namespace {
 
 void say(const std::wstring& text) { ed::Editor::instance().transcript().write(text + L"\n"); }
 
-std::wstring lower(std::wstring text) {
-  for (wchar_t& c : text) c = toLowerLatin(c);
-  return text;
-}
+std::wstring lower(const std::wstring& text) { return toLowerLatin(text); }
 
 // A caption as the user names it: no "&", no trailing ":", blanks trimmed, any case.
 std::wstring normalCaption(const std::wstring& text) {

@@ -47,10 +47,7 @@ size_t extensionDot(const std::wstring& path) {
   return dot == std::wstring::npos || dot < nameStart(path) ? std::wstring::npos : dot;
 }
 
-std::wstring lower(std::wstring text) {
-  for (wchar_t& c : text) c = toLowerLatin(c);
-  return text;
-}
+std::wstring lower(const std::wstring& text) { return toLowerLatin(text); }
 
 std::wstring trimmed(const std::wstring& text) {
   size_t first = 0, last = text.size();
