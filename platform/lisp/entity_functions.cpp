@@ -319,14 +319,14 @@ ValuePtr fnEntlast(Interpreter& interp, const Args& a) {
   return nullptr;
 }
 
-// The entities of the drawing as entnext walks them: each entity of a layout in creation order,
-// followed by its attributes or vertices in their order and their end marker (whenever those were
-// created).
-std::vector<AcDbObjectId> listedEntities(AcDbDatabase* db) {
-  std::vector<AcDbObjectId> listed;
+// The entities of the drawing in the order entnext walks them: each entity of a layout in creation
+// order, followed by its attributes or vertices in their order and their end marker (whenever
+// those were created). visit returns true to stop the walk.
+template <typename Visit>
+void walkListedEntities(AcDbDatabase* db, Visit visit) {
   for (AcDbObjectId id : db->allObjectIds()) {
     if (!isMainEntity(db, id)) continue;
-    listed.push_back(id);
+    if (visit(id)) return;
     AcDbEntity* entity = nullptr;
     if (acdbOpenObject(entity, id, AcDb::kForRead) != Acad::eOk) continue;
     AcDbObjectIdArray followers;
@@ -334,22 +334,29 @@ std::vector<AcDbObjectId> listedEntities(AcDbDatabase* db) {
     const AcDbObjectId end = entity->sequenceEndId();
     entity->close();
     for (int i = 0; i < followers.length(); ++i) {
-      if (!followers[i].isErased()) listed.push_back(followers[i]);
+      if (!followers[i].isErased() && visit(followers[i])) return;
     }
-    if (!end.isNull() && !end.isErased()) listed.push_back(end);
+    if (!end.isNull() && !end.isErased() && visit(end)) return;
   }
-  return listed;
 }
 
 ValuePtr fnEntnext(Interpreter& interp, const Args& a) {
   checkArgCount(a, 0, 1);
   AcDbDatabase* db = interp.database();
   if (db == nullptr) return nullptr;
-  std::vector<AcDbObjectId> ids = listedEntities(db);
-  if (a.empty()) return ids.empty() ? nullptr : makeEname(ids.front());
-  auto it = std::find(ids.begin(), ids.end(), enameArg(a[0]));
-  if (it == ids.end() || ++it == ids.end()) return nullptr;
-  return makeEname(*it);
+  // Without an entity the first one; otherwise the one after it (the walk stops there).
+  bool found = a.empty();
+  const AcDbObjectId after = a.empty() ? AcDbObjectId() : enameArg(a[0]);
+  AcDbObjectId next;
+  walkListedEntities(db, [&](AcDbObjectId id) {
+    if (found) {
+      next = id;
+      return true;
+    }
+    found = id == after;
+    return false;
+  });
+  return next.isNull() ? nullptr : makeEname(next);
 }
 
 // entdel erases an entity, or restores it when it is already erased.
