@@ -1,32 +1,31 @@
 #include "host/tableCommandes.h"
 
 #include "codification/commandesCodification.h"
-#include "host/nonDisponible.h"
+#include "computations/commandesCalculs.h"
+#include "exchange/commandesEchange.h"
+#include "tools/commandesOutils.h"
 
 const wchar_t* const kGroupeCommandes = L"ARPENTA4";
 
 namespace {
 
-// The commands whose work comes with later parts of the module say so when run.
-#define COMMANDE_A_VENIR(nom) [] { annoncerNonDisponible(nom); }
-
 // "IMPORTGSI" is kept registered for the drawings' scripts that call it; it does nothing.
 void importGsi() {}
 
 const commandeModule kCommandes[] = {
-    {L"CARROYAGE", ACRX_CMD_USEPICKSET, COMMANDE_A_VENIR(L"CARROYAGE")},
+    {L"CARROYAGE", ACRX_CMD_USEPICKSET, commandeCarroyage},
     {L"VCODIFICATION", ACRX_CMD_TRANSPARENT, commandeVCodification},
-    {L"COORDSXYZ", ACRX_CMD_MODAL, COMMANDE_A_VENIR(L"COORDSXYZ")},
-    {L"CORRPOLFERMEE", ACRX_CMD_MODAL, COMMANDE_A_VENIR(L"CORRPOLFERMEE")},
-    {L"CORRPOLOUVERTE", ACRX_CMD_MODAL, COMMANDE_A_VENIR(L"CORRPOLOUVERTE")},
-    {L"CORRMCARRES", ACRX_CMD_MODAL, COMMANDE_A_VENIR(L"CORRMCARRES")},
+    {L"COORDSXYZ", ACRX_CMD_MODAL, commandeCoordsXYZ},
+    {L"CORRPOLFERMEE", ACRX_CMD_MODAL, commandeCorrPolFermee},
+    {L"CORRPOLOUVERTE", ACRX_CMD_MODAL, commandeCorrPolOuverte},
+    {L"CORRMCARRES", ACRX_CMD_MODAL, commandeCorrMCarres},
     {L"IMPORTGSI", ACRX_CMD_MODAL, importGsi},
-    {L"RECT3PT", ACRX_CMD_TRANSPARENT | ACRX_CMD_USEPICKSET, COMMANDE_A_VENIR(L"RECT3PT")},
-    {L"IMPORTPOINTS", ACRX_CMD_USEPICKSET, COMMANDE_A_VENIR(L"IMPORTPOINTS")},
-    {L"EXPORTPOINTS", ACRX_CMD_USEPICKSET, COMMANDE_A_VENIR(L"EXPORTPOINTS")},
-    {L"TABLEXYZ", ACRX_CMD_USEPICKSET, COMMANDE_A_VENIR(L"TABLEXYZ")},
-    {L"MAJPOINTS", ACRX_CMD_USEPICKSET, COMMANDE_A_VENIR(L"MAJPOINTS")},
-    {L"PTSEN3D", ACRX_CMD_MODAL, COMMANDE_A_VENIR(L"PTSEN3D")},
+    {L"RECT3PT", ACRX_CMD_TRANSPARENT | ACRX_CMD_USEPICKSET, commandeRect3Pt},
+    {L"IMPORTPOINTS", ACRX_CMD_USEPICKSET, commandeImportPoints},
+    {L"EXPORTPOINTS", ACRX_CMD_USEPICKSET, commandeExportPoints},
+    {L"TABLEXYZ", ACRX_CMD_USEPICKSET, commandeTableXYZ},
+    {L"MAJPOINTS", ACRX_CMD_USEPICKSET, commandeMajPoints},
+    {L"PTSEN3D", ACRX_CMD_MODAL, commandePtsEn3D},
 };
 
 }  // namespace

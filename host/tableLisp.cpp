@@ -2,24 +2,23 @@
 
 #include "codification/commandesCodification.h"
 #include "codification/lispCodification.h"
+#include "exchange/commandesEchange.h"
 #include "host/lispUtilitaires.h"
-#include "host/nonDisponible.h"
 #include "lisp/acedads.h"
 #include "points/lispChoixPoint.h"
 #include "points/lispPoints.h"
 #include "rx/acedfunc.h"
+#include "stakeout/lispImplantation.h"
+#include "tools/commandesOutils.h"
 
 namespace {
-
-// The functions whose work comes with later parts of the module say so when called.
-#define LISP_A_VENIR(nom) [] { annoncerNonDisponible(nom); }
 
 const fonctionLisp kFonctions[] = {
     {L"calctailleblock", lispCalcTailleBlock},
     {L"add_pt", lispAddPt},
     {L"analyse", lispAnalyse},
     {L"attrvisibility", lispAttrVisibility},
-    {L"c:projpoly", LISP_A_VENIR(L"c:projpoly")},
+    {L"c:projpoly", lispProjPoly},
     {L"c:vcode", lispVCode},
     {L"ename_pt", lispEnamePt},
     {L"getsegtype", lispGetSegType},
@@ -31,7 +30,7 @@ const fonctionLisp kFonctions[] = {
     {L"seloncode", lispSelonCode},
     {L"selonnum", lispSelonNum},
     {L"jldelfile", lispJlDelFile},
-    {L"superpos", LISP_A_VENIR(L"superpos")},
+    {L"superpos", lispSuperpos},
     {L"sxd", lispSxd},
     {L"wait_user", lispWaitUser},
     {L"tpcdaddpt", lispTpcdAddPt},
@@ -41,20 +40,20 @@ const fonctionLisp kFonctions[] = {
     {L"choixpoint", lispChoixPoint},
     {L"chgreppts", lispChgRepPts},
     {L"updarxttxt", lispUpdArxtTxt},
-    {L"c:decrireblock", LISP_A_VENIR(L"c:decrireblock")},
-    {L"c:tablegendes", LISP_A_VENIR(L"c:tablegendes")},
-    {L"c:gererLeves", LISP_A_VENIR(L"c:gererLeves")},
-    {L"C:pointsParDecalage", LISP_A_VENIR(L"C:pointsParDecalage")},
+    {L"c:decrireblock", lispDecrireBlock},
+    {L"c:tablegendes", lispTableGendes},
+    {L"c:gererLeves", lispGererLeves},
+    {L"C:pointsParDecalage", lispPointsParDecalage},
     {L"C:ZoomLeve", lispZoomLeve},
     {L"selectionnerCode", lispSelectionnerCode},
     {L"c:TopJndre", lispTopJndre},
     {L"JALOTEXT", lispJaloText},
-    {L"c:DISSOCBLOCK", LISP_A_VENIR(L"c:DISSOCBLOCK")},
-    {L"c:IMPLANT2", LISP_A_VENIR(L"c:IMPLANT2")},
-    {L"c:JLDEPORTPNTS", LISP_A_VENIR(L"c:JLDEPORTPNTS")},
-    {L"c:JLAJUSTERZ", LISP_A_VENIR(L"c:JLAJUSTERZ")},
+    {L"c:DISSOCBLOCK", lispDissocBlock},
+    {L"c:IMPLANT2", lispImplant2},
+    {L"c:JLDEPORTPNTS", lispJlDeportPnts},
+    {L"c:JLAJUSTERZ", lispJlAjusterZ},
     {L"c:JALOVERSION", lispJaloVersion},
-    {L"c:AllegerDessin", LISP_A_VENIR(L"c:AllegerDessin")},
+    {L"c:AllegerDessin", lispAllegerDessin},
 };
 
 constexpr int kNombreFonctions = static_cast<int>(sizeof kFonctions / sizeof kFonctions[0]);

@@ -104,6 +104,11 @@ HINSTANCE instanceModule() {
 
 void enregistrerRessources() {
   AfxRegisterDialogTemplates(instanceModule(), kDialogues, std::size(kDialogues));
+  enregistrerDialoguesEchange();
+  enregistrerDialoguesPolygonales();
+  enregistrerDialoguesMoindresCarres();
+  enregistrerDialoguesImplantation();
+  enregistrerDialoguesOutils();
 }
 
 void retirerRessources() { AfxUnregisterResources(instanceModule()); }

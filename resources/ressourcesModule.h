@@ -7,6 +7,14 @@ HINSTANCE instanceModule();
 void enregistrerRessources();
 void retirerRessources();
 
+// Each subsystem's templates (and strings) live in their own file, registered under the module's
+// handle by enregistrerRessources.
+void enregistrerDialoguesEchange();
+void enregistrerDialoguesPolygonales();
+void enregistrerDialoguesMoindresCarres();
+void enregistrerDialoguesImplantation();
+void enregistrerDialoguesOutils();
+
 // Pushes the module's resource handle on the document manager, pops it at the end of the scope.
 class ressourcesCourantes {
  public:

@@ -1,0 +1,2 @@
+// Identifiers of the exchange dialogs and of their controls.
+#pragma once

@@ -1,0 +1,2 @@
+// Identifiers of the stake-out dialogs and of their controls.
+#pragma once

@@ -1,0 +1,2 @@
+// Identifiers of the least squares dialogs and of their controls.
+#pragma once

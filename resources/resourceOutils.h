@@ -1,0 +1,2 @@
+// Identifiers of the drawing tools dialogs and of their controls.
+#pragma once

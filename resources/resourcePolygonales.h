@@ -1,0 +1,2 @@
+// Identifiers of the traverses dialogs and of their controls.
+#pragma once

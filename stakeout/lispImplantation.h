@@ -1,0 +1,4 @@
+// The stake-out LISP command.
+#pragma once
+
+void lispImplant2();

@@ -1,0 +1,14 @@
+#include "tools/commandesOutils.h"
+
+#include "host/nonDisponible.h"
+
+void commandeCarroyage() { annoncerNonDisponible(L"CARROYAGE"); }
+void commandeRect3Pt() { annoncerNonDisponible(L"RECT3PT"); }
+
+void lispProjPoly() { annoncerNonDisponible(L"c:projpoly"); }
+void lispSuperpos() { annoncerNonDisponible(L"superpos"); }
+void lispPointsParDecalage() { annoncerNonDisponible(L"C:pointsParDecalage"); }
+void lispDissocBlock() { annoncerNonDisponible(L"c:DISSOCBLOCK"); }
+void lispJlDeportPnts() { annoncerNonDisponible(L"c:JLDEPORTPNTS"); }
+void lispJlAjusterZ() { annoncerNonDisponible(L"c:JLAJUSTERZ"); }
+void lispAllegerDessin() { annoncerNonDisponible(L"c:AllegerDessin"); }
