@@ -37,3 +37,7 @@ double gisementRadians(double xa, double ya, double xb, double yb) {
   if (g < 0) g += 2 * std::numbers::pi;
   return g;
 }
+
+double gisementDansUnite(double xs, double ys, double xd, double yd, int unite) {
+  return gisementRadians(xs, ys, xd, yd) / versRadians(unite);
+}

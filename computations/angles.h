@@ -15,3 +15,6 @@ double reduireModulo(double x, double m);
 // The bearing from (xa, ya) to (xb, yb) in radians, in [0, 2π): π/2 − atan2(dy, dx), plus 2π when
 // negative. Two equal points give π/2 (the direction atan2 gives to a null vector).
 double gisementRadians(double xa, double ya, double xb, double yb);
+
+// The bearing from (xs, ys) to (xd, yd) in the angle unit.
+double gisementDansUnite(double xs, double ys, double xd, double yd, int unite);
