@@ -20,7 +20,7 @@ void paragraphe(htmlPage& page, const CString& texte, const char* attributs) {
 // A standard table whose first row holds the headings.
 class tableau {
  public:
-  tableau(std::initializer_list<const wchar_t*> titres, const char* attributs, int lignes) {
+  tableau(const std::vector<const wchar_t*>& titres, const char* attributs, int lignes) {
     htmlSetStandardTable(table_);
     table_.reserve(lignes + 2, 100);
     table_.beginRow("");
@@ -74,16 +74,10 @@ void rapportNivellement(htmlPage& page, int mode, const nivellementPolygonale& n
   paragraphe(page, titreMode(mode), "class=petit");
   const char* const celgris = "class=celgris align=center";
   const size_t legs = n.corrections.size();
-  auto titres = mode == kNivellementRacines
-                    ? std::initializer_list<const wchar_t*>{L"Réf", L"Station", L"Vise", L"X", L"Y", L"d.Z",
-                                                         L"Racine.dist", L"Correction",
-                                                         L"d.Z Corrigé", L"Z"}
-                : mode == kNivellementDistances
-                    ? std::initializer_list<const wchar_t*>{L"Réf", L"Station", L"Vise", L"X", L"Y", L"d.Z",
-                                                         L"Distance", L"Correction", L"d.Z Corrigé",
-                                                         L"Z"}
-                    : std::initializer_list<const wchar_t*>{L"Réf", L"Station", L"Vise", L"X", L"Y", L"d.Z",
-                                                         L"Correction", L"d.Z Corrigé", L"Z"};
+  std::vector<const wchar_t*> titres = {L"Réf", L"Station", L"Vise", L"X", L"Y", L"d.Z"};
+  if (mode == kNivellementRacines) titres.push_back(L"Racine.dist");
+  if (mode == kNivellementDistances) titres.push_back(L"Distance");
+  for (const wchar_t* titre : {L"Correction", L"d.Z Corrigé", L"Z"}) titres.push_back(titre);
   tableau t(titres, celgris, static_cast<int>(legs));
   for (size_t i = 0; i < legs; ++i) {
     const size_t j = (i + 1) % noms.size();
@@ -123,7 +117,7 @@ void rapportPolygonaleFermee(const entreesPolygonale& e, const resultatPolygonal
   paragraphe(page, L"Données", "CLASS=titre");
   CString depart;
   depart.Format(L"\r\nStation de départ : %s\tX=%.4f\tY=%.4f\tZ=%4f\tVo=%.4f",
-                ansi(e.depart.nom).GetString(), e.depart.x, e.depart.y, e.depart.z,
+                e.depart.nom.GetString(), e.depart.x, e.depart.y, e.depart.z,
                 e.depart.gisement);
   paragraphe(page, depart, "class=petit");
 
