@@ -47,11 +47,7 @@ int corrPolygoDLG::calculer(htmlPage* page, resultatsAPlacer& resultats) {
                                               lignes, r);
   if (statut != kPolygonaleCalculee) return statut;
   if (page != nullptr) rapportPolygonaleFermee(entrees, r, *page);
-  resultats.noms = r.noms;
-  resultats.x = r.x;
-  resultats.y = r.y;
-  resultats.z = r.z;
-  resultats.fermee = true;
+  retenirStations(r, true, resultats);
   polygonaleBrute(entrees.depart, entrees.unite, false, entrees.observees, resultats.brutX,
                   resultats.brutY);
   return statut;

@@ -73,11 +73,7 @@ int corrPolygoOuverteDLG::calculer(htmlPage* page, resultatsAPlacer& resultats) 
                                                entrees.nivellement, entrees.unite, lignes, r);
   if (statut != kPolygonaleCalculee) return statut;
   if (page != nullptr) rapportPolygonaleOuverte(entrees, r, *page);
-  resultats.noms = r.noms;
-  resultats.x = r.x;
-  resultats.y = r.y;
-  resultats.z = r.z;
-  resultats.fermee = false;
+  retenirStations(r, false, resultats);
   polygonaleBrute(entrees.depart, entrees.unite, true, entrees.observees, resultats.brutX,
                   resultats.brutY);
   return statut;

@@ -54,5 +54,15 @@ class dialoguePolygonale : public CAdUiDialog {
   CString m_station, m_angle, m_distance, m_altitude;
 };
 
+// The adjusted stations of either traverse kind, ready to be placed.
+template <typename Resultat>
+void retenirStations(const Resultat& r, bool fermee, resultatsAPlacer& resultats) {
+  resultats.noms = r.noms;
+  resultats.x = r.x;
+  resultats.y = r.y;
+  resultats.z = r.z;
+  resultats.fermee = fermee;
+}
+
 // The message box of the traverse computations ("Calculs Topo", exclamation icon).
 void avertirCalculsTopo(CWnd* parent, const wchar_t* message);

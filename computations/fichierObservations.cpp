@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "computations/angles.h"
 #include "computations/lexiqueObservations.h"
 #include "os/codepage.h"
 #include "os/winfile.h"
@@ -11,12 +12,6 @@ const wchar_t* const kFiltreFichiersObservations =
     L"Observations (*.obs)|*.obs|Sans extension (*.)|*.|Tous (*.*)|*.*|Text (*.TXT)|*.TXT||";
 
 namespace {
-
-const wchar_t* motUnite(int unite) {
-  if (unite == kUniteGrades) return L"grades";
-  if (unite == kUniteDegres) return L"degres";
-  return L"radians";
-}
 
 const wchar_t* motNivellement(int mode) {
   if (mode == kNivellementAucun) return L"aucun";
@@ -67,7 +62,7 @@ void ecrireUnites(redacteur& r, int unite) {
   r.ligne(L"* Avec <unité de mesure des angles> qui être :");
   r.ligne(L"* Grades Degres ou Radians");
   CString texte;
-  texte.Format(L"\n\nAngles: %s", motUnite(unite));
+  texte.Format(L"\n\nAngles: %s", nomUnite(unite));
   r.ligne(texte);
 }
 
