@@ -52,7 +52,7 @@ class approche {
                      static_cast<int>(eqs.size()));
         ajouterLigne(journal_, ligne);
         const std::optional<pointPlan> position = combiner(i, eqs);
-        if (!position) continue;
+        if (!position || !std::isfinite(position->x) || !std::isfinite(position->y)) continue;
         pointACalculer& pt = r_.points[p];
         pt.x = position->x;
         pt.y = position->y;

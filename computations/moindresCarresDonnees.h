@@ -6,10 +6,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "points/pointDuDessin.h"  // kSansValeur
 #include "ui/afxstr.h"
 
-// "No value" for coordinates, altitudes and weights; always compared exactly.
-inline constexpr double kSansValeur = 1e38;
 
 struct pointACalculer {
   CString nom;  // trimmed, upper case

@@ -28,6 +28,13 @@ namespace {
 
 enum section { kPoints, kObservations };
 
+// Coordinates and measures beyond this are typing errors; they would overflow the computation.
+constexpr double kValeurMax = 1e12;
+
+bool lireValeur(const CString& jeton, double& valeur) {
+  return lireNombreStrict(jeton, valeur) && std::fabs(valeur) < kValeurMax;
+}
+
 // Index of the named point, added as unknown when new; -1 for the north reference.
 int pointOuReference(reseauMoindresCarres& r, const CString& nom) {
   if (nom == L"NORD") return -1;
@@ -42,7 +49,7 @@ int pointOuReference(reseauMoindresCarres& r, const CString& nom) {
 
 double poidsLu(const std::vector<CString>& jetons, size_t position) {
   double poids;
-  if (position >= jetons.size() || !lireNombreStrict(jetons[position], poids)) return kSansValeur;
+  if (position >= jetons.size() || !lireValeur(jetons[position], poids)) return kSansValeur;
   poids = std::fabs(poids);
   return poids == 0 ? kSansValeur : poids;
 }
@@ -50,8 +57,8 @@ double poidsLu(const std::vector<CString>& jetons, size_t position) {
 void lirePoint(reseauMoindresCarres& r, const std::vector<CString>& jetons, int numeroLigne) {
   pointACalculer p;
   p.nom = jetons[0];
-  if (!lireNombreStrict(jetons[1], p.x) || !lireNombreStrict(jetons[2], p.y)) return;
-  if (jetons.size() < 4 || !lireNombreStrict(jetons[3], p.z)) p.z = kSansValeur;
+  if (!lireValeur(jetons[1], p.x) || !lireValeur(jetons[2], p.y)) return;
+  if (jetons.size() < 4 || !lireValeur(jetons[3], p.z)) p.z = kSansValeur;
   p.connuPlan = true;
   p.connuAltitude = p.z != kSansValeur;
   const int existant = r.chercherPoint(p.nom);
@@ -88,7 +95,7 @@ void lireObservations(reseauMoindresCarres& r, const std::vector<CString>& jeton
   for (int mesure = 0; mesure < 3; ++mesure) {
     double valeur;
     const size_t position = 3 + mesure;
-    if (position >= jetons.size() || !lireNombreStrict(jetons[position], valeur)) continue;
+    if (position >= jetons.size() || !lireValeur(jetons[position], valeur)) continue;
     observationMC o;
     o.type = static_cast<int8_t>(mesure);
     o.station = station;

@@ -33,10 +33,16 @@ reseauMoindresCarres lire(const std::string& contenu) {
   return r;
 }
 
+formulesPoids poidsEgaux() {
+  formulesPoids f;
+  f.angles = f.gisements = f.distances = L"1";
+  return f;
+}
+
 // Solution, then iterations until the corrections vanish, as a user presses "Itérer".
 bool compenser(reseauMoindresCarres& r, CString& journal,
                methodeResolution methode = methodeResolution::automatique,
-               const formulesPoids& formules = formulesPoids()) {
+               const formulesPoids& formules = poidsEgaux()) {
   if (!resoudreReseau(r, formules, journal, methode)) return false;
   for (int i = 0; i < 5; ++i)
     if (!ajusterPlanimetrie(r, formules, journal, methode)) return false;
@@ -249,7 +255,7 @@ TEST(MoindresCarres, NoisyNetworksAgreeWithAnIndependentSolverOnBothPaths) {
 TEST(MoindresCarres, FormulaWeightsAndTheirFailures) {
   const casReseau c = reseauxTypes()[3];
   const reseauMoindresCarres donnees = lire(reseauSimule(c.points, c.angles, c.distances, 3e-5, 0.01));
-  formulesPoids egaux, ponderes;
+  formulesPoids egaux = poidsEgaux(), ponderes;
   ponderes.angles = L"1/sigma^2";
   ponderes.gisements = L"1/sigma^2";
   ponderes.distances = L"1/(0.005+1e-5*d1)^2";
