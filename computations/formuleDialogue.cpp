@@ -98,7 +98,8 @@ void CDlgFormulePoids::verifier(int champ) {
     message = L"OK : ";
     message += f.imprimer().c_str();
     const std::wstring inconnue = f.premiereVariableInconnue(m_formules->variables);
-    if (!inconnue.empty()) message.Format(L"Variable inconnue : %s", inconnue.c_str());
+    // Parsed, but its weight would be 0 until the constant is defined.
+    if (!inconnue.empty()) message.AppendFormat(L"  Variable inconnue : %s", inconnue.c_str());
   }
   SetDlgItemText(IDC_FORMULE_MESSAGE, message);
 }
