@@ -2,7 +2,6 @@
 
 #include "host/nonDisponible.h"
 
-void commandeCarroyage() { annoncerNonDisponible(L"CARROYAGE"); }
 void commandeRect3Pt() { annoncerNonDisponible(L"RECT3PT"); }
 
 void lispProjPoly() { annoncerNonDisponible(L"c:projpoly"); }
