@@ -5,9 +5,7 @@
 void commandeRect3Pt() { annoncerNonDisponible(L"RECT3PT"); }
 
 void lispProjPoly() { annoncerNonDisponible(L"c:projpoly"); }
-void lispSuperpos() { annoncerNonDisponible(L"superpos"); }
 void lispPointsParDecalage() { annoncerNonDisponible(L"C:pointsParDecalage"); }
 void lispDissocBlock() { annoncerNonDisponible(L"c:DISSOCBLOCK"); }
 void lispJlDeportPnts() { annoncerNonDisponible(L"c:JLDEPORTPNTS"); }
 void lispJlAjusterZ() { annoncerNonDisponible(L"c:JLAJUSTERZ"); }
-void lispAllegerDessin() { annoncerNonDisponible(L"c:AllegerDessin"); }
