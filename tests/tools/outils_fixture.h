@@ -15,6 +15,11 @@
 #include "lisp/acedads.h"
 #include "lisp/interpreter.h"
 #include "lisp/reader.h"
+#include "codification/globalCodification.h"
+#include "points/attribsPoints.h"
+#include "points/listePointsDuDessin.h"
+#include "points/pointDuDessin.h"
+#include "points/stockageTopo.h"
 #include "resources/ressourcesModule.h"
 #include "rx/acdocman.h"
 #include "tools/commandesOutils.h"
@@ -46,8 +51,14 @@ class OutilsDessin : public ScriptedEditor {
     ui::setDialogDriver(nullptr);
     document_ = acDocManager->newDocument();
     document_->interpreter().setExternalHandler(&fonctions_);
+    oublierGlobalCodification();
+    globalPointScale = 1.0;
+    setSrcInfosTopo(document_->database(), &projet_, 1, 0);
   }
   ~OutilsDessin() override {
+    EXPECT_EQ(dessin()->openObjectCount(), 0);
+    setSrcInfosTopo(nullptr, nullptr, 0, 0);
+    oublierGlobalCodification();
     acDocManager->closeAll();
     retirerRessources();
   }
@@ -58,6 +69,7 @@ class OutilsDessin : public ScriptedEditor {
     return lisp::printValue(result.value, true);
   }
   AcDbDatabase* dessin() const { return document_->database(); }
+  void clearTranscript() { ed::Editor::instance().transcript().clearCaptured(); }
 
   // The entities of model space of one class, in drawing order.
   template <class T>
@@ -99,6 +111,18 @@ class OutilsDessin : public ScriptedEditor {
     return std::wstring(L"#") + texte;
   }
 
+  // A survey point drawn as its block and added to the current table.
+  AcDbObjectId pointTopo(const char* nom, double x, double y, double z = 100.0) {
+    pointDuDessin p;
+    p.setNomPoint(nom);
+    p.setXY(x, y, z);
+    p.creer(true);
+    table().Ajouter(p);
+    return p.getId();
+  }
+  listePointsDuDessin& table() { return *projet_.currTable(); }
+
   AcApDocument* document_ = nullptr;
   FonctionsOutils fonctions_;
+  projetsTopo projet_;
 };

@@ -191,19 +191,7 @@ TEST(FichiersSuperpos, RecordsComeBackWholeAndBadOnesAreDropped) {
 
 class LispSuperpos : public OutilsDessin {
  protected:
-  LispSuperpos() {
-    oublierGlobalCodification();
-    globalPointScale = 1.0;
-  }
-  ~LispSuperpos() override { oublierGlobalCodification(); }
-
-  AcDbObjectId point(const char* nom, double x, double y) {
-    pointDuDessin p;
-    p.setNomPoint(nom);
-    p.setXY(x, y, 100.0);
-    p.creer(true);
-    return p.getId();
-  }
+  AcDbObjectId point(const char* nom, double x, double y) { return pointTopo(nom, x, y); }
   std::map<std::wstring, AcGePoint3d> positions(AcDbObjectId id) {
     std::map<std::wstring, AcGePoint3d> vues;
     AcDbBlockReference* reference = nullptr;
