@@ -1,5 +1,17 @@
 #include "computations/commandesCalculs.h"
-#include "host/nonDisponible.h"
+#include "computations/corrPolygoDLG.h"
+#include "computations/corrPolygoOuverteDLG.h"
+#include "resources/ressourcesModule.h"
 
-void commandeCorrPolFermee() { annoncerNonDisponible(L"CORRPOLFERMEE"); }
-void commandeCorrPolOuverte() { annoncerNonDisponible(L"CORRPOLOUVERTE"); }
+// Each command only opens its dialog: everything happens there.
+void commandeCorrPolFermee() {
+  ressourcesCourantes ressources;
+  corrPolygoDLG dialogue;
+  dialogue.DoModal();
+}
+
+void commandeCorrPolOuverte() {
+  ressourcesCourantes ressources;
+  corrPolygoOuverteDLG dialogue;
+  dialogue.DoModal();
+}

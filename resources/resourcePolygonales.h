@@ -1,2 +1,81 @@
 // Identifiers of the traverses dialogs and of their controls.
 #pragma once
+
+// Dialogs.
+#define IDD_CORR_POLYGO_FERMEE 3200
+#define IDD_CORR_POLYGO_OUVERTE 3201
+#define IDD_CALC_GISEMENT 3202
+#define IDD_RATTACH_Z 3203
+#define IDD_PARAM_MISE_PLACE 124
+
+// Buttons shared by both traverse dialogs.
+#define IDC_POLY_AJOUTER 3210
+#define IDC_POLY_ENLEVER 3211
+#define IDC_POLY_CALCULER 3212
+#define IDC_POLY_PLACER 3213
+#define IDC_POLY_SAUVEGARDER 3214
+#define IDC_POLY_CHARGER 3215
+
+// Closed traverse.
+#define IDC_PF_NOM 1012
+#define IDC_PF_X 1015
+#define IDC_PF_Y 1017
+#define IDC_PF_Z 1019
+#define IDC_PF_GISEMENT 1022
+#define IDC_PF_STATION 1024
+#define IDC_PF_ANGLE 1026
+#define IDC_PF_DISTANCE 1029
+#define IDC_PF_ALTITUDE 1031
+#define IDC_PF_NIVELLEMENT 1034
+#define IDC_PF_UNITE 1036
+#define IDC_PF_LISTE 1038
+
+// Open traverse.
+#define IDC_PO_DEP_NOM 1064
+#define IDC_PO_DEP_X 1060
+#define IDC_PO_DEP_Y 1061
+#define IDC_PO_DEP_Z 1062
+#define IDC_PO_DEP_GISEMENT 1063
+#define IDC_PO_ARR_NOM 1040
+#define IDC_PO_ARR_X 1046
+#define IDC_PO_ARR_Y 1048
+#define IDC_PO_ARR_Z 1054
+#define IDC_PO_ARR_GISEMENT 1042
+#define IDC_PO_DERNIER_ANGLE 1087
+#define IDC_PO_UNITE 1067
+#define IDC_PO_NIVELLEMENT 1066
+#define IDC_PO_STATION 1068
+#define IDC_PO_ANGLE 1069
+#define IDC_PO_DISTANCE 1070
+#define IDC_PO_ALTITUDE 1071
+#define IDC_PO_LISTE 1065
+#define IDC_PO_CAL_DEPART 1057
+#define IDC_PO_CAL_ARRIVEE 1059
+
+// Placing the results.
+#define IDC_PMP_CODE 1101
+#define IDC_PMP_ALTITUDES 1102
+#define IDC_PMP_ORIGINELLE 1104
+#define IDC_PMP_COMPENSEE 1105
+
+// Bearing calculator.
+#define IDC_CG_DIR_PRELEVER 1075
+#define IDC_CG_DIR_NOM 1076
+#define IDC_CG_STA_PRELEVER 1077
+#define IDC_CG_DIR_X 1078
+#define IDC_CG_DIR_Y 1079
+#define IDC_CG_GISEMENT 1080
+#define IDC_CG_STA_NOM 1081
+#define IDC_CG_STA_X 1082
+#define IDC_CG_STA_Y 1083
+#define IDC_CG_UNITE 1084
+
+// Altitude transfer.
+#define IDC_RZ_PRECEDENTE 1279
+#define IDC_RZ_NOUVELLE 1280
+#define IDC_RZ_SELECT 1284
+#define IDC_RZ_TOUS 1285
+#define IDC_RZ_SELECTION 1286
+#define IDC_RZ_MODE_NOUVELLE 1287
+#define IDC_RZ_MODE_DIFFERENCE 1288
+#define IDC_RZ_DIFFERENCE 1289
