@@ -50,7 +50,8 @@ void DlgCarroyage::OnSelection() {
   BeginEditorCommand();
   acutPrintf(L"\nSelectionnez les polylines à carroyer");
   ads_name selection;
-  if (acedSSGet(nullptr, nullptr, nullptr, nullptr, selection) == RTNORM) {
+  const bool choisies = acedSSGet(nullptr, nullptr, nullptr, nullptr, selection) == RTNORM;
+  if (choisies) {
     std::vector<AcDbObjectId> ids;
     ed::selectionSetIds(selection, ids);
     acedSSFree(selection);
@@ -61,11 +62,13 @@ void DlgCarroyage::OnSelection() {
       if (entite->isKindOf(AcDbPolyline::desc())) m_regions.append(id);
       entite->close();
     }
-    CompleteEditorCommand();
-  } else {
-    CancelEditorCommand();
   }
   CString nombre;
   nombre.Format(L"%d régions", m_regions.length());
   SetDlgItemText(IDC_CARROYAGE_NOMBRE, nombre);
+  if (choisies) {
+    CompleteEditorCommand();
+  } else {
+    CancelEditorCommand();
+  }
 }

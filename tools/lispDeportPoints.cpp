@@ -9,6 +9,7 @@
 #include "ed/aced.h"
 #include "ed/acedsel.h"
 #include "ge/gemat3d.h"
+#include "host/CAcadUndoGroup.h"
 #include "points/listePointsDuDessin.h"
 #include "tools/commandesOutils.h"
 #include "tools/deportPoints.h"
@@ -51,6 +52,7 @@ void lispJlDeportPnts() {
   if (lu == RTNORM) distanceCapture() = distanceCaptureRetenue(reponse);
   else if (lu != RTNONE) return;
 
+  CAcadUndoGroup annulation;
   for (const AcDbObjectId& id : selectionnerPointsTopo(false)) {
     AcDbBlockReference* bloc = nullptr;
     if (acdbOpenObject(bloc, id, AcDb::kForWrite) != Acad::eOk) continue;

@@ -10,6 +10,7 @@
 #include "db/dbpl.h"
 #include "ed/aced.h"
 #include "ed/acedsel.h"
+#include "host/CAcadUndoGroup.h"
 #include "tools/ajoutDessin.h"
 #include "tools/commandesOutils.h"
 #include "tools/pointsDecales.h"
@@ -106,6 +107,7 @@ void lispPointsParDecalage() {
   double hauteur = 0.0;
   if (acedGetReal(L"\nDecalage :", &hauteur) != RTNORM) return;
 
+  CAcadUndoGroup annulation;
   listePointsDuDessin* table = tableCourante();
   if (table != nullptr && table->nbPoint() > 0) {
     acutPrintf(L"\nRaffaichir la table des points");
