@@ -14,6 +14,13 @@
 
 #include "db/dbapserv.h"
 #include "db/dbdatabase.h"
+#include "db/dbpl.h"
+#include "db/dbsymtb.h"
+#include "ed/editor.h"
+#include "resources/ressourcesModule.h"
+#include "rx/acdocman.h"
+#include "tools/commandesOutils.h"
+#include "ui/dialog_driver.h"
 #include "tools/grilleCarroyage.h"
 #include "tools/superpositions.h"
 
@@ -72,7 +79,7 @@ std::vector<sommetContour> regionOndulee() {
   const double rayon = std::sqrt(10000.0 / std::numbers::pi) * 10.0;
   for (int i = 0; i < 1000; ++i) {
     const double a = 2 * std::numbers::pi * i / 1000;
-    const double r = rayon * (1.0 + 0.02 * std::sin(25 * a));
+    const double r = rayon * 1.011 * (1.0 + 0.02 * std::sin(25 * a));
     contour.push_back({r * std::cos(a), r * std::sin(a), 0.0});
   }
   return contour;
@@ -92,8 +99,57 @@ void BM_Carroyage(benchmark::State& state) {
   state.counters["peak_MiB"] = peakMemoryMiB();
 }
 
+// The whole command: the dialog answered from a script, the region chosen, the grid drawn as
+// lines, texts and a group in a new drawing.
+void BM_CarroyageDessin(benchmark::State& state) {
+  ed::Editor& editeur = ed::Editor::instance();
+  editeur.transcript().setStdout(false);
+  enregistrerRessources();
+  ui::setDialogDriver(nullptr);
+  const std::vector<sommetContour> contour = regionOndulee();
+  for (auto _ : state) {
+    state.PauseTiming();
+    acDocManager->closeAll();
+    AcApDocument* document = acDocManager->newDocument();
+    auto* region = new AcDbPolyline();
+    for (unsigned int i = 0; i < contour.size(); ++i) {
+      region->addVertexAt(i, AcGePoint2d(contour[i].x, contour[i].y));
+    }
+    region->setClosed(true);
+    AcDbBlockTableRecord* espace = nullptr;
+    acdbOpenObject(espace, document->database()->modelSpaceId(), AcDb::kForWrite);
+    AcDbObjectId id;
+    espace->appendAcDbEntity(id, region);
+    region->close();
+    espace->close();
+    ACHAR poignee[32];
+    id.handle().getIntoAsciiBuffer(poignee);
+    editeur.setInput(std::make_unique<ed::QueueSource>(std::deque<std::wstring>{
+        L"set 1145 10", L"set 1142 10", L"click 1146", std::wstring(L"#") + poignee, L"", L"ok"}));
+    state.ResumeTiming();
+    commandeCarroyage();
+  }
+  // What the last run drew (the region itself left out).
+  double entites = -1;
+  AcDbBlockTableRecord* espace = nullptr;
+  if (acdbOpenObject(espace, acDocManager->curDocument()->database()->modelSpaceId(),
+                     AcDb::kForRead) == Acad::eOk) {
+    AcDbBlockTableRecordIterator* it = nullptr;
+    espace->newIterator(it);
+    for (; !it->done(); it->step()) entites += 1;
+    delete it;
+    espace->close();
+  }
+  state.counters["entities"] = entites;
+  acDocManager->closeAll();
+  editeur.setInput(nullptr);
+  retirerRessources();
+  state.counters["peak_MiB"] = peakMemoryMiB();
+}
+
 }  // namespace
 
+BENCHMARK(BM_CarroyageDessin)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SuperposGrille)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SuperposToutesPaires)->Arg(2000)->Arg(20000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Carroyage)->Unit(benchmark::kMillisecond);
