@@ -1,2 +1,21 @@
 // Identifiers of the drawing tools dialogs and of their controls.
 #pragma once
+
+// Grid.
+#define IDD_CARROYAGE 128
+#define IDC_CARROYAGE_INTERNES 1140
+#define IDC_CARROYAGE_PAS_Y 1142
+#define IDC_CARROYAGE_CROIX 1143
+#define IDC_CARROYAGE_TEXTES 1144
+#define IDC_CARROYAGE_PAS_X 1145
+#define IDC_CARROYAGE_SELECTION 1146
+#define IDC_CARROYAGE_NOMBRE 1147
+#define IDC_CARROYAGE_FORMAT 1222
+
+// Drawing thinning.
+#define IDD_ALLEGER_DESSIN 1400
+#define IDC_ALLEGER_DENSITE 3000
+#define IDC_ALLEGER_SURFACE 3001
+#define IDC_ALLEGER_ACTION 3002
+#define IDC_ALLEGER_DENSITE_MAX 3003
+#define IDC_ALLEGER_LAYER 3005
