@@ -76,10 +76,10 @@ TEST_F(PointCommands, ExportsTheSelectedRowsOrAllOfThem) {
 }
 
 TEST_F(PointCommands, CodeFilterSortAndCancelledOrFailedExport) {
-  std::ofstream(dossier_ / "fichier") << "un fichier, pas un dossier";
+  std::filesystem::create_directories(dossier_ / "dossier.xyz");  // a folder cannot be written as a file
   std::deque<std::wstring> actions = {L"choose 1035 #1", L"sort 1112 Num", L"sort 1112 Num", L"click 1110",
                                       chemin("code1.xyz"), L"click 1110", L"annuler", L"click 1110",
-                                      chemin("fichier/x.xyz"), L"ok", L"choose 1035 #2", L"click 1110", L"ok", L"ok"};
+                                      chemin("dossier.xyz"), L"ok", L"choose 1035 #2", L"click 1110", L"ok", L"ok"};
   answer(actions);
   commandeExportPoints();
   const std::string texte = contenu("code1.xyz");
