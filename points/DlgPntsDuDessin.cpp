@@ -7,7 +7,10 @@
 
 #include "codification/tableCodification.h"
 #include "host/CMyProgressDlg.h"
-#include "host/nonDisponible.h"
+#include "exchange/CParamImportPntsDuDessin.h"
+#include "exchange/exportAction.h"
+#include "exchange/CParamMiseEnPlaceTableCoordonnees.h"
+#include "exchange/tableCoordonnees.h"
 #include "os/codepage.h"
 #include "points/listePointsDuDessin.h"
 #include "resources/resource.h"
@@ -81,17 +84,7 @@ BOOL DlgPntsDuDessin::OnInitDialog() {
   for (int i = 0; i < 5; ++i) {
     if (CWnd* bouton = GetDlgItem(boutons[i])) bouton->ShowWindow((m_masque & (1 << i)) ? SW_SHOW : SW_HIDE);
   }
-  m_filtre.SetItemData(m_filtre.AddString(L"*** TOUS LES CODES ***"), static_cast<DWORD_PTR>(kTous));
-  int choisi = 0;
-  for (int i = 0; m_codes != nullptr && i < m_codes->count(); ++i) {
-    const codifPoint& codif = m_codes->getAt(i);
-    CString texte;
-    texte.Format(L"%04d   %s", codif.code, codif.libelle.GetString());
-    const int item = m_filtre.AddString(texte);
-    m_filtre.SetItemData(item, static_cast<DWORD_PTR>(codif.code));
-    if (codif.code == m_codePreselectionne && choisi == 0) choisi = item;
-  }
-  m_filtre.SetCurSel(choisi);
+  remplirCodes(m_codePreselectionne);
 
   CRect cadre;
   m_liste.GetClientRect(&cadre);
@@ -103,6 +96,35 @@ BOOL DlgPntsDuDessin::OnInitDialog() {
   if (m_points != nullptr) m_liste.SetItemCount(m_points->nbPoint());
   remplir();
   return TRUE;
+}
+
+void DlgPntsDuDessin::remplirCodes(int codeChoisi) {
+  m_filtre.ResetContent();
+  m_filtre.SetItemData(m_filtre.AddString(L"*** TOUS LES CODES ***"), static_cast<DWORD_PTR>(kTous));
+  int choisi = 0;
+  for (int i = 0; m_codes != nullptr && i < m_codes->count(); ++i) {
+    const codifPoint& codif = m_codes->getAt(i);
+    CString texte;
+    texte.Format(L"%04d   %s", codif.code, codif.libelle.GetString());
+    const int item = m_filtre.AddString(texte);
+    m_filtre.SetItemData(item, static_cast<DWORD_PTR>(codif.code));
+    if (codif.code == codeChoisi && choisi == 0) choisi = item;
+  }
+  m_filtre.SetCurSel(choisi);
+}
+
+int DlgPntsDuDessin::codeFiltre() const {
+  return m_filtre.GetCurSel() <= 0 ? kTous : static_cast<int>(m_filtre.GetItemData(m_filtre.GetCurSel()));
+}
+
+std::vector<int> DlgPntsDuDessin::lignesChoisies() const {
+  std::vector<int> choisies, toutes;
+  for (int ligne = 0; ligne < m_liste.GetItemCount(); ++ligne) {
+    const int indice = static_cast<int>(m_liste.GetItemData(ligne));
+    toutes.push_back(indice);
+    if (m_liste.GetItemState(ligne, LVIS_SELECTED) & LVIS_SELECTED) choisies.push_back(indice);
+  }
+  return choisies.empty() ? toutes : choisies;
 }
 
 bool DlgPntsDuDessin::codeRetenu(int code) const {
@@ -191,9 +213,29 @@ void DlgPntsDuDessin::OnPlacer() {
   if (visible) progression.destroy();
 }
 
-void DlgPntsDuDessin::OnExporter() { annoncerNonDisponible(L"Exporter"); }
-void DlgPntsDuDessin::OnTableXYZ() { annoncerNonDisponible(L"Table XYZ"); }
-void DlgPntsDuDessin::OnImporter() { annoncerNonDisponible(L"Importer"); }
+void DlgPntsDuDessin::OnExporter() {
+  if (m_points != nullptr) exporterPointsListes(this, *m_points, lignesChoisies());
+}
+
+void DlgPntsDuDessin::OnTableXYZ() {
+  if (m_points == nullptr) return;
+  paramsTableCoordonnees params;
+  if (!choisirParamsTableCoordonnees(params, this)) return;
+  placerTableCoordonnees(this, *m_points, lignesChoisies(), params, m_codes);
+}
+
+void DlgPntsDuDessin::OnImporter() {
+  if (m_points == nullptr) return;
+  CParamImportPntsDuDessin options(this);
+  if (options.DoModal() != IDOK || options.m_types == 0) return;
+  const int code = codeFiltre();
+  BeginEditorCommand();
+  m_points->importFromDrawing(options.m_types, options.m_tagNumero, options.m_tagAltitude, options.m_tagCode,
+                              options.m_decalage);
+  CompleteEditorCommand();
+  remplirCodes(code);
+  remplir();
+}
 
 void DlgPntsDuDessin::OnOK() {
   POSITION position = m_liste.GetFirstSelectedItemPosition();

@@ -2,6 +2,8 @@
 // action buttons its caller asks for (a mask: 1 export, 2 coordinate table, 4 place, 8 import,
 // 16 refresh). "&Fermer" gives the table position of the first selected row.
 #pragma once
+#include <vector>
+
 #include "ui/adui.h"
 #include "ui/afxcmn.h"
 
@@ -37,6 +39,11 @@ class DlgPntsDuDessin : public CAdUiDialog {
   DECLARE_MESSAGE_MAP()
 
  private:
+  // The code list, that code chosen (the first row, all codes, when it is not listed).
+  void remplirCodes(int codeChoisi);
+  int codeFiltre() const;
+  // The table positions of the selected rows in list order, or of every row when none is.
+  std::vector<int> lignesChoisies() const;
   bool codeRetenu(int code) const;
   void remplir();
   static int comparer(LPARAM a, LPARAM b, LPARAM dialogue);
