@@ -7,6 +7,7 @@
 #include "db/acutads.h"
 #include "db/dbapserv.h"
 #include "db/dbentity.h"
+#include "ed/aced.h"
 #include "ge/gevec2d.h"
 
 namespace {
@@ -156,4 +157,14 @@ bool ecrireClothoidePolyligne(AcDbObjectId polyligne, const elementClothoide& el
   }
   acutRelRb(chaine);
   return ecrit;
+}
+
+bool placerClothoidePolyligne(AcDbObjectId polyligne, const AcGeMatrix2d& transformation) {
+  elementClothoide element;
+  if (!lireClothoidePolyligne(polyligne, element)) return false;
+  if (!transformerClothoide(element, transformation)) {
+    acutPrintf(L"\nErreur CL1 !!!");
+    return false;
+  }
+  return ecrireClothoidePolyligne(polyligne, element);
 }

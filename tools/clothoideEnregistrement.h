@@ -41,3 +41,6 @@ bool transformerClothoide(elementClothoide& element, const AcGeMatrix2d& transfo
 // On a polyline of the drawing (the application is registered when needed).
 bool lireClothoidePolyligne(AcDbObjectId polyligne, elementClothoide& element);
 bool ecrireClothoidePolyligne(AcDbObjectId polyligne, const elementClothoide& element);
+// Moves the element stored on a polyline with it; a transformation that is not conformal prints
+// "\nErreur CL1 !!!" and leaves the record as it was.
+bool placerClothoidePolyligne(AcDbObjectId polyligne, const AcGeMatrix2d& transformation);

@@ -7,6 +7,7 @@
 #include "db/acutads.h"
 #include "db/dbapserv.h"
 #include "db/dbdatabase.h"
+#include "ed/editor.h"
 #include "ge/geline2d.h"
 #include "lisp/interpreter.h"
 #include "tools/clothoideEnregistrement.h"
@@ -116,6 +117,22 @@ TEST(ClothoideRecord, StoredOnAPolylineAndReadBack) {
   ASSERT_TRUE(ecrireClothoidePolyligne(polyline, e));
   ASSERT_TRUE(lireClothoidePolyligne(polyline, read));
   expectSameCurve(e, read);
+
+  // Moved with the polyline, or refused with the message when the move is not conformal.
+  ASSERT_TRUE(placerClothoidePolyligne(polyline, AcGeMatrix2d::translation(AcGeVector2d(5, -2))));
+  ASSERT_TRUE(lireClothoidePolyligne(polyline, read));
+  EXPECT_NEAR(read.origine().x, e.origine().x + 5, 1e-7);
+  EXPECT_NEAR(read.origine().y, e.origine().y - 2, 1e-7);
+  AcGeMatrix2d stretch;
+  stretch(1, 1) = 3.0;
+  ed::Editor::instance().transcript().setCapture(true);
+  ed::Editor::instance().transcript().clearCaptured();
+  EXPECT_FALSE(placerClothoidePolyligne(polyline, stretch));
+  EXPECT_EQ(ed::Editor::instance().transcript().captured(), L"\nErreur CL1 !!!");
+  ed::Editor::instance().transcript().setCapture(false);
+  elementClothoide unchanged;
+  ASSERT_TRUE(lireClothoidePolyligne(polyline, unchanged));
+  expectSameCurve(read, unchanged);
   acdbHostApplicationServices()->setWorkingDatabase(nullptr);
 }
 
