@@ -165,11 +165,27 @@ std::vector<std::vector<AcGePoint3d>> TinSurface::profile(const AcGePoint3d& fro
     std::fill(visitStamp_.begin(), visitStamp_.end(), 0);
     stamp_ = 1;
   }
+  // Where the segment runs over each triangle, so that the stretches over the surface follow
+  // without looking the surface up again.
+  std::vector<std::pair<double, double>> covered;
   auto visit = [&](int cx, int cy) {
     for (const uint32_t* i = cellBegin(cx, cy); i != cellEnd(cx, cy); ++i) {
       if (visitStamp_[*i] == stamp_) continue;
       visitStamp_[*i] = stamp_;
-      crossings(triangles_[*i], from, dx, dy, samples);
+      const Plan& triangle = triangles_[*i];
+      const size_t first = samples.size();
+      crossings(triangle, from, dx, dy, samples);
+      double z;
+      const bool startInside = elevationIn(triangle, from.x, from.y, z);
+      const bool endInside = elevationIn(triangle, to.x, to.y, z);
+      double low = startInside ? 0.0 : INFINITY;
+      double high = endInside ? 1.0 : -INFINITY;
+      for (size_t k = first; k < samples.size(); ++k) {
+        low = std::min(low, samples[k].first);
+        high = std::max(high, samples[k].first);
+      }
+      if (startInside && endInside) low = 0.0, high = 1.0;
+      if (low <= high) covered.emplace_back(low, high);
     }
   };
   // Walk the cells the segment crosses (Amanatides and Woo), clipped to the grid.
@@ -220,19 +236,25 @@ std::vector<std::vector<AcGePoint3d>> TinSurface::profile(const AcGePoint3d& fro
       merged.push_back(s);
     }
   }
-  // A new stretch starts where the middle between two samples is off the surface.
-  std::vector<AcGePoint3d> stretch;
-  for (size_t i = 0; i < merged.size(); ++i) {
-    if (i > 0) {
-      const double middle = (merged[i - 1].first + merged[i].first) / 2;
-      double z;
-      if (!elevationAt(from.x + middle * dx, from.y + middle * dy, z)) {
-        if (!stretch.empty()) result.push_back(std::move(stretch));
-        stretch.clear();
-      }
+  // The covered parts of the segment, merged; each is one stretch of the profile.
+  std::sort(covered.begin(), covered.end());
+  std::vector<std::pair<double, double>> stretches;
+  for (const auto& c : covered) {
+    if (!stretches.empty() && c.first <= stretches.back().second + same) {
+      stretches.back().second = std::max(stretches.back().second, c.second);
+    } else {
+      stretches.push_back(c);
     }
-    stretch.emplace_back(from.x + merged[i].first * dx, from.y + merged[i].first * dy,
-                         merged[i].second);
+  }
+  std::vector<AcGePoint3d> stretch;
+  size_t current = 0;
+  for (const auto& sample : merged) {
+    while (current + 1 < stretches.size() && sample.first > stretches[current].second + same) {
+      if (!stretch.empty()) result.push_back(std::move(stretch));
+      stretch.clear();
+      ++current;
+    }
+    stretch.emplace_back(from.x + sample.first * dx, from.y + sample.first * dy, sample.second);
   }
   if (!stretch.empty()) result.push_back(std::move(stretch));
   return result;
