@@ -18,11 +18,9 @@ bool contient(const std::vector<Adesk::UInt32>& ids, Adesk::UInt32 id) {
 
 contexteImplantation::contexteImplantation(const terrainImplantation* terrain)
     : hauteurStation(reglagesGlobauxImplantation().hauteurMinimale), terrain_(terrain) {
-  reglagesImplantation& reglages = reglagesGlobauxImplantation();
-  if (!reglages.applicationsEnregistrees) {
-    enregistrerApplicationsImplantation();
-    reglages.applicationsEnregistrees = true;
-  }
+  // Registered in every drawing a stake-out runs in, not only the first: marks written in a
+  // drawing that does not know their application would be refused.
+  enregistrerApplicationsImplantation();
   numerotation_.setParams(L"", 1, L"", 1);
 }
 

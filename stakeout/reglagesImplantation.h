@@ -30,8 +30,6 @@ struct reglagesImplantation {
   double hauteurObstaclesLineaires = 2.0;
   double hauteurObstaclesPonctuels = 2.0;
   double tailleObstaclesPonctuels = 2.0;
-  // Applications of the stake-out's extended data registered in this process.
-  bool applicationsEnregistrees = false;
 
   // The station crosses follow the text height (twice it).
   void setHauteurTexte(double hauteur) {
