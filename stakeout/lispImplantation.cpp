@@ -1,5 +1,10 @@
 #include "stakeout/lispImplantation.h"
 
-#include "host/nonDisponible.h"
+#include "ed/aced.h"
+#include "lisp/acedads.h"
+#include "stakeout/CDlgImplantation.h"
 
-void lispImplant2() { annoncerNonDisponible(L"c:IMPLANT2"); }
+void lispImplant2() {
+  commandeImplantation();
+  acedRetVoid();
+}

@@ -6,7 +6,8 @@
 //   ;@exit N           the exit status expected (0 by default)
 //   ;@same A B         files A and B written by the run must be byte-identical
 // "@MODULE@" in the script stands for the test module's path, and stands back for it in the
-// transcript, which keeps expected transcripts free of machine paths. Every DXF file the run
+// transcript, which keeps expected transcripts free of machine paths; "@TERRAIN@" likewise stands
+// for the terrain module. Every DXF file the run
 // writes is checked with ezdxf and the shared validator.
 // A failed scenario leaves its scratch folder (named in the failure) for inspection.
 // UPDATE_SCENARIOS=1 rewrites the expected transcripts from the runs (review the diff!).
@@ -138,6 +139,7 @@ TEST_P(Scenario, TranscriptAndDrawingsAreTheExpectedOnes) {
     GTEST_SKIP() << "no test module (set APP_TEST_MODULE)";
   }
   replaceAll(script, "@MODULE@", module);
+  replaceAll(script, "@TERRAIN@", TERRAIN_MODULE_PATH);
   writeText(folder / (name + ".scr"), script);
   const Directives directives = readDirectives(script);
 
@@ -152,6 +154,7 @@ TEST_P(Scenario, TranscriptAndDrawingsAreTheExpectedOnes) {
 
   std::string transcript = readText(folder / (name + ".txt"));
   replaceAll(transcript, module, "@MODULE@");
+  replaceAll(transcript, TERRAIN_MODULE_PATH, "@TERRAIN@");
   maskTemporaryNames(transcript);
   const fs::path expectedPath = source / (name + ".expected");
   if (std::getenv("UPDATE_SCENARIOS") != nullptr) writeText(expectedPath, transcript);
