@@ -45,6 +45,8 @@ std::string blockWithoutEnd(std::string_view block);
 std::string entityOutsideBlock(std::string_view type);
 std::string ownerMissing(std::string_view type);
 std::string objectNotRead(std::string_view type, std::string_view reason);
+std::string selfInsertingBlock(std::string_view block);
+std::string oldEntitiesDropped(std::string_view type, int count);
 
 // Details of write errors.
 std::string cannotCreate(const std::string& path, const std::string& reason);

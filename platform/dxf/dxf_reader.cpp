@@ -110,6 +110,10 @@ bool DrawingReader::sectionEnds() {
 }
 
 void DrawingReader::read() {
+  // The binary form starts with its own signature; what follows it is not made of lines.
+  if (text_.substr(0, 18) == "AutoCAD Binary DXF") {
+    throw DxfReadError(Acad::eDxfReadAborted, 1, msg::binaryDxf());
+  }
   scanHandles();
   if (context_.largestDefinedHandle() + 1 > state_.nextHandle) {
     state_.nextHandle = context_.largestDefinedHandle() + 1;
@@ -347,6 +351,10 @@ void DrawingReader::readObjects() {
 
 void DrawingReader::finish() {
   resolveWellKnownObjects(db_);
+  dropSelfInsertions();
+  for (const auto& [type, counted] : droppedOldEntities_) {
+    context_.warn(counted.second, msg::oldEntitiesDropped(type, counted.first));
+  }
 }
 
 }  // namespace dxf
