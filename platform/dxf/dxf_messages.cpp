@@ -23,7 +23,6 @@ std::string cannotWrite(const std::string& fileName, const std::string& detail) 
 
 std::string fileNotFound() { return "fichier introuvable"; }
 std::string fileUnreadable(const std::string& reason) { return "lecture impossible : " + reason; }
-std::string binaryDxf() { return "format DXF binaire non pris en charge"; }
 std::string invalidGroupCode(std::string_view text) { return "code de groupe invalide " + quoted(text); }
 std::string missingValue() { return "fin de fichier inattendue : code de groupe sans valeur"; }
 std::string invalidNumber(std::string_view text, int code) {

@@ -16,7 +16,6 @@ std::string cannotWrite(const std::string& fileName, const std::string& detail);
 // Details of fatal read errors.
 std::string fileNotFound();
 std::string fileUnreadable(const std::string& reason);
-std::string binaryDxf();
 std::string invalidGroupCode(std::string_view text);
 std::string missingValue();
 std::string invalidNumber(std::string_view text, int code);

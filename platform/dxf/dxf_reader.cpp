@@ -8,6 +8,7 @@
 #include "db/dbdatabase.h"
 #include "db/dbsymtb.h"
 #include "db/well_known.h"
+#include "dxf/dxf_binary.h"
 #include "dxf/dxf_drawing_reader.h"
 #include "dxf/dxf_error.h"
 #include "dxf/dxf_in_filer.h"
@@ -110,10 +111,6 @@ bool DrawingReader::sectionEnds() {
 }
 
 void DrawingReader::read() {
-  // The binary form starts with its own signature; what follows it is not made of lines.
-  if (text_.substr(0, 18) == "AutoCAD Binary DXF") {
-    throw DxfReadError(Acad::eDxfReadAborted, 1, msg::binaryDxf());
-  }
   scanHandles();
   if (context_.largestDefinedHandle() + 1 > state_.nextHandle) {
     state_.nextHandle = context_.largestDefinedHandle() + 1;
@@ -362,6 +359,11 @@ void DrawingReader::finish() {
 namespace dxf {
 
 void readDrawing(AcDbDatabase* database, std::string_view text, std::vector<std::string>& warnings) {
+  std::string fromBinary;
+  if (isBinaryDrawing(text)) {
+    fromBinary = binaryDrawingToText(text);
+    text = fromBinary;
+  }
   DrawingReader reader(database, text);
   try {
     reader.read();

@@ -72,3 +72,14 @@ INSTANTIATE_TEST_SUITE_P(Corpus, ForeignDrawing, ::testing::ValuesIn(foreignDraw
                            std::replace(name.begin(), name.end(), '-', '_');
                            return name;
                          });
+
+TEST(BinaryDrawing, ATruncatedFileIsRefusedNamingWhereItEnds) {
+  std::string binary = readText(dataPath("foreign/variant_binary.dxf"));
+  std::string path = scratchPath("truncated_binary.dxf");
+  writeText(path, binary.substr(0, binary.size() / 2));
+  AcDbDatabase db(false, true);
+  EXPECT_NE(db.readDwgFile(wide(path).c_str()), Acad::eOk);
+  EXPECT_EQ(db.lastError().rfind("impossible de lire le dessin \"" + path + "\" (ligne ", 0), 0u)
+      << db.lastError();
+  EXPECT_NE(db.lastError().find("fin de fichier inattendue"), std::string::npos) << db.lastError();
+}
