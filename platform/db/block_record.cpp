@@ -1,5 +1,6 @@
 // Block table records: a block definition, the entities it owns, and the references to it.
 #include "db/block_internal.h"
+#include "db/block_nesting.h"
 #include "db/database_state.h"
 #include "db/dbblkref.h"
 #include "db/dbents.h"
@@ -47,6 +48,11 @@ Acad::ErrorStatus AcDbBlockTableRecord::appendAcDbEntity(AcDbObjectId& id, AcDbE
   if (db == nullptr) return Acad::eNoDatabase;
   if (!isWriteEnabled()) return Acad::eNotOpenForWrite;
   if (entity->isDatabaseResident()) return Acad::eAlreadyInDb;
+  // A block may not insert itself, directly or through the blocks it inserts.
+  if (auto* reference = AcDbBlockReference::cast(entity);
+      reference && insertionIsSelfReference(reference->blockTableRecord(), objectId())) {
+    return Acad::eSelfReference;
+  }
   // An entity nobody gave properties to takes the drawing's current ones.
   if (entity->layerId().isNull()) entity->setDatabaseDefaults(db);
   Acad::ErrorStatus es = db->addAcDbObject(id, entity);

@@ -1,4 +1,8 @@
 // The file functions of a drawing database: reading and writing DXF files.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -148,18 +152,42 @@ Acad::ErrorStatus AcDbDatabase::dxfIn(const ACHAR* fileName, const ACHAR* logFil
 
 namespace {
 
-// Writes beside the target and renames into place, so that a failure never leaves a half-written
-// file where a good one was.
+// The mode the saved file gets: the one of the file it replaces, else what a new file would get.
+mode_t modeForSavedFile(const std::string& path) {
+  struct stat existing;
+  if (::stat(path.c_str(), &existing) == 0) return existing.st_mode & 07777;
+  mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+// Writes a new file of its own beside the target, flushes it to the disk and renames it into
+// place: a failure at any point (folder not writable, disk full, file size limit, a refused
+// entity) leaves the previous file as it was and the folder without a stray temporary.
 Acad::ErrorStatus writeDrawingFile(AcDbDatabase* database, const std::string& path, int precision) {
   DatabaseState& state = database->state();
-  std::string temporary = path + ".tmp";
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
+  std::string temporary = path + ".XXXXXX";
+  int descriptor = ::mkstemp(temporary.data());
+  std::FILE* file = descriptor >= 0 ? ::fdopen(descriptor, "wb") : nullptr;
   if (file == nullptr) {
-    state.lastError = dxf::msg::cannotWrite(path, dxf::msg::cannotCreate(temporary, std::strerror(errno)));
+    std::string reason = std::strerror(errno);
+    if (descriptor >= 0) {
+      ::close(descriptor);
+      std::remove(temporary.c_str());
+    }
+    state.lastError = dxf::msg::cannotWrite(path, dxf::msg::cannotCreate(temporary, reason));
     return Acad::eFileAccessErr;
   }
   std::string reason;
   bool written = dxf::writeDrawing(database, file, precision, reason);
+  if (written && (std::fflush(file) != 0 || ::fsync(descriptor) != 0)) {
+    written = false;
+    reason = std::strerror(errno);
+  }
+  if (written && ::fchmod(descriptor, modeForSavedFile(path)) != 0) {
+    written = false;
+    reason = std::strerror(errno);
+  }
   if (std::fclose(file) != 0 && written) {
     written = false;
     reason = std::strerror(errno);

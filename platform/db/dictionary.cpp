@@ -1,5 +1,6 @@
 // Dictionaries: keyed entries in the order they were set, lookups without case, erased objects
 // invisible.
+#include "db/enum_items.h"
 #include "db/dbdict.h"
 #include "db/dbfiler.h"
 #include "db/symbol_util.h"
@@ -207,7 +208,7 @@ Acad::ErrorStatus AcDbDictionary::dxfInFields(AcDbDxfFiler* filer) {
 bool AcDbDictionary::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   switch (item.code) {
     case 280: hard_ = item.integer != 0; return true;
-    case 281: mergeStyle_ = static_cast<AcDb::DuplicateRecordCloning>(item.integer); return true;
+    case 281: mergeStyle_ = mergeStyleFromItem(item.integer); return true;
     case 3: pendingKey_ = item.text; return true;
     case 350:
     case 360:

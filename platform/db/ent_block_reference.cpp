@@ -1,6 +1,8 @@
 // AcDbBlockReference: placement of a block definition, and the attributes it holds (followers in
 // files, owned entities here: db/ent_followers.h).
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "db/dbents.h"
 #include "db/dbextents.h"
@@ -16,23 +18,34 @@ ACRX_DEFINE_MEMBERS(AcDbBlockReference, AcDbEntity, "INSERT");
 
 namespace {
 
-// Nested references deeper than this are taken as a block that contains itself.
-constexpr int kMaxNesting = 32;
+// Nested references deeper than this are not measured (no real drawing nests so deep).
+constexpr size_t kMaxNesting = 32;
 
 AcGePoint3d blockOrigin(AcDbObjectId block) {
   auto* record = peekObject<AcDbBlockTableRecord>(block);
   return record != nullptr ? record->origin() : AcGePoint3d::kOrigin;
 }
 
+// One measure of a reference: the box grows with each placed entity; the definitions being entered
+// are kept so that a block met again inside itself is refused instead of measured for ever.
+struct ExtentsWalk {
+  AcDbExtents& extents;
+  std::vector<AcDbObjectId> entered;
+  bool selfReference = false;
+};
+
 // Extents of one entity placed by a transform: exact where the entity can be transformed (a moved
 // circle keeps its true box), else its own box transformed.
-void addPlacedExtents(const AcDbEntity* entity, const AcGeMatrix3d& transform, AcDbExtents& extents,
-                      int depth);
+void addPlacedExtents(const AcDbEntity* entity, const AcGeMatrix3d& transform, ExtentsWalk& walk);
 
-void addBlockExtents(AcDbObjectId block, const AcGeMatrix3d& transform, AcDbExtents& extents,
-                     int depth) {
+void addBlockExtents(AcDbObjectId block, const AcGeMatrix3d& transform, ExtentsWalk& walk) {
   auto* record = peekObject<AcDbBlockTableRecord>(block);
-  if (record == nullptr || depth > kMaxNesting) return;
+  if (record == nullptr || walk.entered.size() > kMaxNesting) return;
+  if (std::find(walk.entered.begin(), walk.entered.end(), block) != walk.entered.end()) {
+    walk.selfReference = true;
+    return;
+  }
+  walk.entered.push_back(block);
   for (const AcDbObjectId& id : record->entityIds()) {
     if (!isLiveId(id)) continue;
     auto* entity = peekObject<AcDbEntity>(id);
@@ -42,12 +55,13 @@ void addBlockExtents(AcDbObjectId block, const AcGeMatrix3d& transform, AcDbExte
         definition && !definition->isConstant()) {
       continue;
     }
-    addPlacedExtents(entity, transform, extents, depth);
+    addPlacedExtents(entity, transform, walk);
   }
+  walk.entered.pop_back();
 }
 
 void addAttributeExtents(const AcDbBlockReference* reference, const AcGeMatrix3d& transform,
-                         AcDbExtents& extents) {
+                         ExtentsWalk& walk) {
   for (AcDbEntity* follower : reference->followers().live()) {
     auto* attribute = AcDbAttribute::cast(follower);
     // Hidden attributes take no room on the drawing.
@@ -55,16 +69,16 @@ void addAttributeExtents(const AcDbBlockReference* reference, const AcGeMatrix3d
         attribute->visibility() == AcDb::kInvisible) {
       continue;
     }
-    addPlacedExtents(attribute, transform, extents, kMaxNesting);
+    addPlacedExtents(attribute, transform, walk);
   }
 }
 
-void addPlacedExtents(const AcDbEntity* entity, const AcGeMatrix3d& transform, AcDbExtents& extents,
-                      int depth) {
+void addPlacedExtents(const AcDbEntity* entity, const AcGeMatrix3d& transform, ExtentsWalk& walk) {
+  AcDbExtents& extents = walk.extents;
   if (auto* nested = AcDbBlockReference::cast(entity)) {
     AcGeMatrix3d placed = transform * nested->blockTransform();
-    addBlockExtents(nested->blockTableRecord(), placed, extents, depth + 1);
-    addAttributeExtents(nested, transform, extents);
+    addBlockExtents(nested->blockTableRecord(), placed, walk);
+    addAttributeExtents(nested, transform, walk);
     return;
   }
   AcDbExtents own;
@@ -201,13 +215,16 @@ AcDbObjectIterator* AcDbBlockReference::attributeIterator() const { return follo
 Acad::ErrorStatus AcDbBlockReference::geomExtentsBestFit(
     AcDbExtents& extents, const AcGeMatrix3d& parentTransform) const {
   extents = AcDbExtents();
-  addBlockExtents(blockTableRecord(), parentTransform * blockTransform(), extents, 0);
+  ExtentsWalk walk{extents, {}, false};
+  addBlockExtents(blockTableRecord(), parentTransform * blockTransform(), walk);
+  if (walk.selfReference) return Acad::eSelfReference;
   return extents.isEmpty() ? Acad::eInvalidExtents : Acad::eOk;
 }
 
 Acad::ErrorStatus AcDbBlockReference::getGeomExtents(AcDbExtents& extents) const {
-  geomExtentsBestFit(extents);
-  addAttributeExtents(this, AcGeMatrix3d::kIdentity, extents);
+  if (geomExtentsBestFit(extents) == Acad::eSelfReference) return Acad::eSelfReference;
+  ExtentsWalk walk{extents, {}, false};
+  addAttributeExtents(this, AcGeMatrix3d::kIdentity, walk);
   if (extents.isEmpty()) {
     // An empty block still has a place: its insertion point.
     extents.addPoint(position_);

@@ -418,7 +418,7 @@ bool AcDbPolyline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   switch (item.code) {
     case 90:
       vertices_.clear();
-      vertices_.reserve(static_cast<size_t>(std::clamp(entfile::intOf(item), 0, 1 << 20)));
+      vertices_.reserve(static_cast<size_t>(std::clamp(entfile::intOf(item), 0, 256)));
       readingVertices_ = true;
       return true;
     case 10: {

@@ -11,6 +11,7 @@
 #include "db/dbsymtb.h"
 #include "db/dbtable.h"
 #include "db/ent_support.h"
+#include "db/repair_messages.h"
 #include "db/symbol_util.h"
 #include "ge/angles.h"
 #include "ge/gemat3d.h"
@@ -18,6 +19,9 @@
 ACRX_DEFINE_MEMBERS(AcDbTable, AcDbBlockReference, "ACAD_TABLE");
 
 namespace {
+
+// Far more cells than a table drawn on a plan ever has (a thousand rows of a thousand columns).
+constexpr size_t kMaxCellsRead = 1 << 20;
 
 // Per-cell override flags (91) the host uses for the values a cell sets itself.
 constexpr int kOverrideAlignment = 0x01;
@@ -537,6 +541,7 @@ Acad::ErrorStatus AcDbTable::dxfInFields(AcDbDxfFiler* filer) {
   columnWidths_.clear();
   cells_.clear();
   heightIndex_ = alignmentIndex_ = 0;
+  tooLargeReported_ = false;
   Acad::ErrorStatus es = AcDbBlockReference::dxfInFields(filer);
   // Counts and lists that disagree (damaged files): the cells fit the lists.
   cells_.resize(static_cast<size_t>(numRows()) * numColumns());
@@ -575,11 +580,19 @@ bool AcDbTable::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
         return true;
       }
       case 141:
-        rowHeights_.push_back(entfile::realOf(item));
+      case 142: {
+        // Rows times columns cells are made: a damaged file giving thousands of each would ask
+        // for more memory than any drawing needs.
+        std::vector<double>& sizes = item.code == 141 ? rowHeights_ : columnWidths_;
+        const size_t others = std::max<size_t>(1, (item.code == 141 ? columnWidths_ : rowHeights_).size());
+        if ((sizes.size() + 1) * others > kMaxCellsRead) {
+          if (!tooLargeReported_) filer->reportRepair(dbmsg::tableTooLarge(kMaxCellsRead));
+          tooLargeReported_ = true;
+          return true;
+        }
+        sizes.push_back(entfile::realOf(item));
         return true;
-      case 142:
-        columnWidths_.push_back(entfile::realOf(item));
-        return true;
+      }
       default:
         return true;  // version, flags, counts (the lists tell) and overrides
     }

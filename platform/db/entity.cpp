@@ -2,6 +2,7 @@
 #include <cwchar>
 #include <functional>
 
+#include "db/enum_items.h"
 #include "db/acutads.h"
 #include "db/dbdatabase.h"
 #include "db/dbents.h"
@@ -319,7 +320,7 @@ bool AcDbEntity::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       return true;
     }
     case 370:
-      lineWeight_ = static_cast<AcDb::LineWeight>(entfile::intOf(item));
+      lineWeight_ = lineWeightFromItem(entfile::intOf(item));
       return true;
     case 48:
       linetypeScale_ = entfile::realOf(item);

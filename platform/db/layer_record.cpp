@@ -1,6 +1,7 @@
 // Layer records.
 #include <cstdlib>
 
+#include "db/enum_items.h"
 #include "db/acutads.h"
 #include "db/database_state.h"
 #include "db/dbfiler.h"
@@ -190,7 +191,7 @@ bool AcDbLayerTableRecord::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       plottable_ = item.integer != 0;
       return true;
     case 370:
-      lineWeight_ = static_cast<AcDb::LineWeight>(item.integer);
+      lineWeight_ = lineWeightFromItem(item.integer);
       return true;
     case 390:
       plotStyle_ = item.id;

@@ -247,7 +247,8 @@ Acad::ErrorStatus AcDbObject::dxfInFields(AcDbDxfFiler* filer) {
       }
       continue;
     }
-    if (item.code == 5 || item.code == 105) continue;  // the reader gives the handle
+    // The reader gives the handle (a 5 read as text is a dimension style's arrow block name).
+    if ((item.code == 5 && item.kind != DxfKind::kString) || item.code == 105) continue;
     if (inHeader && item.code == 330) {
       ownerId_ = item.id;
       continue;

@@ -14,4 +14,8 @@ std::string textStyleReplacedByStandard(const std::string& name) {
   return "style de texte \"" + name + "\" non défini : Standard utilisé";
 }
 
+std::string tableTooLarge(size_t maxCells) {
+  return "tableau de plus de " + std::to_string(maxCells) + " cellules : lignes et colonnes en trop ignorées";
+}
+
 }  // namespace dbmsg

@@ -1,7 +1,9 @@
 // Symbol table records: the common name and flags, registered applications, and the records kept
 // mostly as read (viewports, views, coordinate systems, dimension styles).
+#include "db/dbdatabase.h"
 #include "db/dbfiler.h"
 #include "db/dbsymtb.h"
+#include "db/symbol_lookup.h"
 #include "db/symbol_util.h"
 
 ACRX_DEFINE_ABSTRACT_MEMBERS(AcDbSymbolTableRecord, AcDbObject);
@@ -131,10 +133,13 @@ AcDbDimStyleTableRecord::~AcDbDimStyleTableRecord() = default;
 
 namespace {
 
-// Passes everything through to another filer, giving the object's handle the code 105.
-class HandleAs105Filer : public AcDbDxfFiler {
+// Passes everything through to another filer, giving the object's handle the code 105. The arrow
+// blocks that files of R12 name with 5, 6 and 7 (DIMBLK, DIMBLK1, DIMBLK2) are written as the
+// references to their block records (342, 343, 344) that later versions use; a name without such
+// a block (the default arrow) has nothing to refer to and is left out.
+class DimStyleOutFiler : public AcDbDxfFiler {
  public:
-  explicit HandleAs105Filer(AcDbDxfFiler* inner) : inner_(inner) {}
+  explicit DimStyleOutFiler(AcDbDxfFiler* inner) : inner_(inner) {}
   FilerType filerType() const override { return inner_->filerType(); }
   AcDbDatabase* database() const override { return inner_->database(); }
   Acad::ErrorStatus readItem(DxfItem& item) override { return inner_->readItem(item); }
@@ -143,11 +148,19 @@ class HandleAs105Filer : public AcDbDxfFiler {
   void reportRepair(const std::string& message) override { inner_->reportRepair(message); }
   int precision() const override { return inner_->precision(); }
   Acad::ErrorStatus writeItem(const DxfItem& item) override {
-    if (!renamed_ && item.code == 5) {
+    if (!renamed_ && item.code == 5 && item.kind != DxfKind::kString) {
       renamed_ = true;
       DxfItem renamed = item;
       renamed.code = 105;
       return inner_->writeItem(renamed);
+    }
+    if (item.code >= 5 && item.code <= 7 && item.kind == DxfKind::kString) {
+      AcDbDatabase* db = inner_->database();
+      AcDbObjectId block =
+          db != nullptr && !item.text.empty() ? findSymbolRecord(db, db->blockTableId(), item.text)
+                                              : AcDbObjectId();
+      if (block.isNull()) return Acad::eOk;
+      return inner_->writeItem(DxfItem::makeId(342 + item.code - 5, block));
     }
     return inner_->writeItem(item);
   }
@@ -161,6 +174,6 @@ class HandleAs105Filer : public AcDbDxfFiler {
 }  // namespace
 
 Acad::ErrorStatus AcDbDimStyleTableRecord::dxfOutFields(AcDbDxfFiler* filer) const {
-  HandleAs105Filer renaming(filer);
+  DimStyleOutFiler renaming(filer);
   return AcDbRawSymbolTableRecord::dxfOutFields(&renaming);
 }

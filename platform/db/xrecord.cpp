@@ -2,6 +2,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "db/enum_items.h"
 #include "db/acutads.h"
 #include "db/dbfiler.h"
 #include "db/dbxrecord.h"
@@ -81,7 +82,7 @@ bool AcDbXrecord::dxfInItem(AcDbDxfFiler*, const DxfItem& item) {
   // The cloning flag comes first; every later item, 280 included, is data.
   if (!cloningFlagRead_ && items_.empty() && item.code == 280) {
     cloningFlagRead_ = true;
-    mergeStyle_ = static_cast<AcDb::DuplicateRecordCloning>(item.integer);
+    mergeStyle_ = mergeStyleFromItem(item.integer);
     return true;
   }
   cloningFlagRead_ = true;

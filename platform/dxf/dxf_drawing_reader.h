@@ -1,6 +1,7 @@
 // The drawing reader's state across sections. Internal to the reader's sources.
 #pragma once
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -67,6 +68,8 @@ class DrawingReader {
   AcDbObjectId readEntity();
   void closeSequence(bool repaired);
   void readEntities();
+  // Drops the references of block definitions that would make a block insert itself.
+  void dropSelfInsertions();
 
   AcDbDatabase* db_;
   DatabaseState& state_;
@@ -91,6 +94,16 @@ class DrawingReader {
     std::string followerType;
     int line = 0;
   } sequence_;
+
+  // Each reference read inside a block definition, with its definition and its line.
+  struct NestedInsert {
+    AcDbObjectId reference;
+    AcDbObjectId container;
+    int line = 0;
+  };
+  std::vector<NestedInsert> nestedInserts_;
+  // Entities of kinds not modelled, without subclass markers: how many of each, and the first line.
+  std::map<std::string, std::pair<int, int>> droppedOldEntities_;
 };
 
 }  // namespace dxf

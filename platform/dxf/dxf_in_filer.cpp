@@ -7,7 +7,14 @@ namespace dxf {
 Acad::ErrorStatus DxfFileInFiler::readItem(DxfItem& item) {
   if (position_ >= count_) return Acad::eEndOfObject;
   previous_ = position_;
-  position_ += context_.convert(tokens_ + position_, count_ - position_, item);
+  if (code5IsText_ && tokens_[position_].code == 5) {
+    item = DxfItem();
+    item.code = 5;
+    context_.decoder().decode(tokens_[position_].value, item.text);
+    ++position_;
+  } else {
+    position_ += context_.convert(tokens_ + position_, count_ - position_, item);
+  }
   canPushBack_ = true;
   if (anglesInDegrees_ && isAngleCode(item.code) && item.kind == DxfKind::kReal) {
     item.real = degreesToRadians(item.real);

@@ -27,6 +27,9 @@ class DxfFileInFiler : public AcDbDxfFiler {
 
   // Line of the last item read (of the object's type line before any).
   int currentLine() const;
+  // Group 5 is read as text: in dimension styles of R12 files it names the arrow block (their
+  // handle is 105).
+  void readCode5AsText() { code5IsText_ = true; }
 
  private:
   DxfReadContext& context_;
@@ -36,6 +39,7 @@ class DxfFileInFiler : public AcDbDxfFiler {
   size_t previous_ = 0;
   bool canPushBack_ = false;
   bool anglesInDegrees_;
+  bool code5IsText_ = false;
   std::wstring subclass_;
 };
 

@@ -23,7 +23,6 @@ std::string cannotWrite(const std::string& fileName, const std::string& detail) 
 
 std::string fileNotFound() { return "fichier introuvable"; }
 std::string fileUnreadable(const std::string& reason) { return "lecture impossible : " + reason; }
-std::string binaryDxf() { return "format DXF binaire non pris en charge"; }
 std::string invalidGroupCode(std::string_view text) { return "code de groupe invalide " + quoted(text); }
 std::string missingValue() { return "fin de fichier inattendue : code de groupe sans valeur"; }
 std::string invalidNumber(std::string_view text, int code) {
@@ -96,6 +95,14 @@ std::string ownerMissing(std::string_view type) {
 }
 std::string objectNotRead(std::string_view type, std::string_view reason) {
   return "objet " + std::string(type) + " illisible (" + std::string(reason) + ") ignoré";
+}
+std::string oldEntitiesDropped(std::string_view type, int count) {
+  return std::to_string(count) + (count > 1 ? " entités " : " entité ") + quoted(type) +
+         " au format R12 " + (count > 1 ? "ignorées" : "ignorée") +
+         " : ce type n'est pas repris et ne peut être réécrit sans ses sous-classes";
+}
+std::string selfInsertingBlock(std::string_view block) {
+  return "le bloc " + quoted(block) + " s'insère lui-même : cette insertion est ignorée";
 }
 
 std::string cannotCreate(const std::string& path, const std::string& reason) {

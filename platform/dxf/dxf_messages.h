@@ -16,7 +16,6 @@ std::string cannotWrite(const std::string& fileName, const std::string& detail);
 // Details of fatal read errors.
 std::string fileNotFound();
 std::string fileUnreadable(const std::string& reason);
-std::string binaryDxf();
 std::string invalidGroupCode(std::string_view text);
 std::string missingValue();
 std::string invalidNumber(std::string_view text, int code);
@@ -45,6 +44,8 @@ std::string blockWithoutEnd(std::string_view block);
 std::string entityOutsideBlock(std::string_view type);
 std::string ownerMissing(std::string_view type);
 std::string objectNotRead(std::string_view type, std::string_view reason);
+std::string selfInsertingBlock(std::string_view block);
+std::string oldEntitiesDropped(std::string_view type, int count);
 
 // Details of write errors.
 std::string cannotCreate(const std::string& path, const std::string& reason);

@@ -1,10 +1,14 @@
 // Entities of a drawing file: block definitions (BLOCK … ENDBLK), the entities of model and paper
 // space, and the followers some entities carry (ATTRIB after an INSERT, VERTEX after a POLYLINE,
 // each run closed by a SEQEND).
+#include "db/block_nesting.h"
 #include "db/database_state.h"
 #include "db/dbdatabase.h"
+#include "db/dbblkref.h"
 #include "db/dbentity.h"
+#include "db/dbsymtb.h"
 #include "db/polyline_kinds.h"
+#include "db/symbol_util.h"
 #include "db/well_known.h"
 #include "dxf/dxf_drawing_reader.h"
 #include "dxf/dxf_error.h"
@@ -123,6 +127,7 @@ void DrawingReader::readBlocks() {
     AcDbObjectId begin;
     if (AcDbObject* object = createObject(true)) begin = placeAndRead(object);
     std::vector<AcDbObjectId> entities;
+    size_t firstNested = nestedInserts_.size();
     AcDbObjectId end;
     while (true) {
       if (!nextObject()) unexpectedEnd("bloc " + name);
@@ -138,9 +143,26 @@ void DrawingReader::readBlocks() {
         break;
       }
       AcDbObjectId id = readEntity();
-      if (!id.isNull()) entities.push_back(id);
+      if (id.isNull()) continue;
+      entities.push_back(id);
+      if (typeIs("INSERT")) nestedInserts_.push_back({id, AcDbObjectId(), typeToken_.line});
     }
-    if (!begin.isNull()) assembleBlockDefinition(db_, begin, entities, end);
+    AcDbObjectId record;
+    if (!begin.isNull()) record = assembleBlockDefinition(db_, begin, entities, end);
+    for (size_t i = firstNested; i < nestedInserts_.size(); ++i) nestedInserts_[i].container = record;
+  }
+}
+
+void DrawingReader::dropSelfInsertions() {
+  // One reference at a time, in file order: dropping the first reference of a cycle keeps the
+  // others, which no longer make one.
+  for (const NestedInsert& nested : nestedInserts_) {
+    auto* reference = AcDbBlockReference::cast(entityOf(nested.reference));
+    if (reference == nullptr || nested.container.isNull() || !isLiveId(nested.reference)) continue;
+    if (!insertionIsSelfReference(reference->blockTableRecord(), nested.container)) continue;
+    auto* record = peekObject<AcDbBlockTableRecord>(nested.container);
+    context_.warn(nested.line, msg::selfInsertingBlock(record ? toUtf8(record->name()) : ""));
+    nested.reference.stub()->erased = true;
   }
 }
 

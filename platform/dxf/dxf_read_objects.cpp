@@ -1,4 +1,5 @@
 // Creating the objects of a drawing file and placing them under the handles the file gives.
+#include <algorithm>
 #include <exception>
 
 #include "db/database_state.h"
@@ -48,6 +49,7 @@ AcDbObjectId DrawingReader::placeAndRead(AcDbObject* object) {
   }
   state_.place(stub, object);
   DxfFileInFiler filer(context_, object_.data(), object_.size(), writesAnglesInDegrees(object->isA()));
+  if (typeIs("DIMSTYLE")) filer.readCode5AsText();
   try {
     object->dxfInFields(&filer);
   } catch (const DxfReadError&) {
@@ -75,7 +77,18 @@ AcDbObject* DrawingReader::createObject(bool entity) {
     }
     if (AcRxObject* created = cls->create()) return static_cast<AcDbObject*>(created);
   }
-  if (entity) return AcDbProxyEntity::create(type.c_str());
+  if (entity) {
+    // A kind kept as read is written back as read: without subclass markers (files of R12) its
+    // items cannot make an entity of the version written, so it is counted and left out.
+    bool hasSubclasses = std::any_of(object_.begin(), object_.end(),
+                                     [](const DxfToken& token) { return token.code == 100; });
+    if (!hasSubclasses) {
+      auto counted = droppedOldEntities_.try_emplace(type, 0, typeToken_.line).first;
+      ++counted->second.first;
+      return nullptr;
+    }
+    return AcDbProxyEntity::create(type.c_str());
+  }
   return AcDbProxyObject::create(type.c_str());
 }
 

@@ -8,6 +8,7 @@
 #include "db/dbdatabase.h"
 #include "db/dbsymtb.h"
 #include "db/well_known.h"
+#include "dxf/dxf_binary.h"
 #include "dxf/dxf_drawing_reader.h"
 #include "dxf/dxf_error.h"
 #include "dxf/dxf_in_filer.h"
@@ -347,6 +348,10 @@ void DrawingReader::readObjects() {
 
 void DrawingReader::finish() {
   resolveWellKnownObjects(db_);
+  dropSelfInsertions();
+  for (const auto& [type, counted] : droppedOldEntities_) {
+    context_.warn(counted.second, msg::oldEntitiesDropped(type, counted.first));
+  }
 }
 
 }  // namespace dxf
@@ -354,6 +359,11 @@ void DrawingReader::finish() {
 namespace dxf {
 
 void readDrawing(AcDbDatabase* database, std::string_view text, std::vector<std::string>& warnings) {
+  std::string fromBinary;
+  if (isBinaryDrawing(text)) {
+    fromBinary = binaryDrawingToText(text);
+    text = fromBinary;
+  }
   DrawingReader reader(database, text);
   try {
     reader.read();

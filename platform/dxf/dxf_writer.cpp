@@ -1,10 +1,12 @@
 // Writing a drawing file: the sections of an R2007 file from the contents of a database.
 #include "dxf/dxf_writer.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <map>
 #include <set>
+#include <vector>
 
 #include "db/database_state.h"
 #include "db/dbentity.h"
@@ -308,9 +310,12 @@ class DrawingWriter {
     return false;
   }
 
+  // The named-object dictionary first, then the others by handle: the same drawing gives the same
+  // section whatever order its objects were made in (read from a file, or completed after).
   void writeObjects() {
     beginSection("OBJECTS");
     if (AcDbObject* root = live(state_.namedObjects)) writeObject(root);
+    std::vector<AcDbStub*> objects;
     for (AcDbStub& stub : state_.stubs) {
       AcDbObject* object = stub.object.get();
       if (object == nullptr || stub.erased || AcDbObjectId(&stub) == state_.namedObjects) continue;
@@ -319,8 +324,11 @@ class DrawingWriter {
         continue;
       }
       if (ownedByErased(object)) continue;
-      writeObject(object);
+      objects.push_back(&stub);
     }
+    std::sort(objects.begin(), objects.end(),
+              [](const AcDbStub* a, const AcDbStub* b) { return a->handle < b->handle; });
+    for (AcDbStub* stub : objects) writeObject(stub->object.get());
     endSection();
   }
 

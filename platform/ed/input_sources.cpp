@@ -31,15 +31,21 @@ ScriptFileSource::ScriptFileSource(const std::wstring& fileName) {
   if (!in) return;
   ok_ = true;
   std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  lines_ = splitLines(std::move(text));
+}
+
+std::deque<std::wstring> ScriptFileSource::splitLines(std::string text) {
   // A byte-order mark written by some editors is not part of the first input.
   if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
+  std::deque<std::wstring> inputs;
   std::istringstream lines(text);
   std::string line;
   while (std::getline(lines, line)) {
     dropCarriageReturn(line);
     if (!line.empty() && line[0] == ';') continue;
-    lines_.push_back(utf8ToWide(line));
+    inputs.push_back(utf8ToWide(line));
   }
+  return inputs;
 }
 
 bool ScriptFileSource::readLine(std::wstring& line) {

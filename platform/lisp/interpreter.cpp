@@ -135,6 +135,7 @@ void Interpreter::setSymbolValue(const std::wstring& name, ValuePtr value) {
 EvalResult Interpreter::evaluate(const std::wstring& source) {
   EvalResult result;
   depth_ = 0;
+  evaluated_ = 0;
   try {
     for (const ValuePtr& form : readAll(source)) result.value = eval(form);
   } catch (const LispError& error) {
@@ -187,6 +188,9 @@ ValuePtr Interpreter::eval(const ValuePtr& form) {
       return form;
   }
   DepthGuard guard(depth_);
+  if (evaluationLimit_ > 0 && ++evaluated_ > evaluationLimit_) {
+    throw LispError(L"evaluation limit reached");
+  }
   const ValuePtr& head = form->car;
   ValuePtr function;
   if (head && head->type == Type::kSymbol) {

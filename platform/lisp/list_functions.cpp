@@ -2,6 +2,8 @@
 #include "lisp/builtins.h"
 #include "lisp/reader.h"
 
+#include <vector>
+
 namespace lisp {
 
 double numberArg(const ValuePtr& value) {
@@ -111,15 +113,28 @@ ValuePtr fnAssoc(Interpreter&, const Args& a) {
   return nullptr;
 }
 
-ValuePtr substIn(const ValuePtr& replacement, const ValuePtr& old, const ValuePtr& tree) {
+// Sublists deeper than the evaluator itself nests end in its error, not in a stack overflow.
+constexpr int kMaxListDepth = 3000;
+
+// Along a list by iteration, into its sublists by recursion.
+ValuePtr substIn(const ValuePtr& replacement, const ValuePtr& old, const ValuePtr& tree, int depth) {
   if (valuesEqual(tree, old)) return replacement;
   if (!isCons(tree)) return tree;
-  return cons(substIn(replacement, old, tree->car), substIn(replacement, old, tree->cdr));
+  if (depth > kMaxListDepth) throw LispError(L"stack overflow");
+  std::vector<ValuePtr> items;
+  ValuePtr p = tree;
+  do {
+    items.push_back(substIn(replacement, old, p->car, depth + 1));
+    p = p->cdr;
+  } while (isCons(p) && !valuesEqual(p, old));
+  ValuePtr out = valuesEqual(p, old) ? replacement : p;
+  for (auto it = items.rbegin(); it != items.rend(); ++it) out = cons(*it, out);
+  return out;
 }
 
 ValuePtr fnSubst(Interpreter&, const Args& a) {
   checkArgCount(a, 3, 3);
-  return substIn(a[0], a[1], listArg(a[2]));
+  return substIn(a[0], a[1], listArg(a[2]), 0);
 }
 
 ValuePtr fnListp(Interpreter&, const Args& a) {

@@ -1,6 +1,7 @@
 // Printed forms of values, as the host's command line shows them.
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "db/adsdef.h"
 #include "db/dbobject.h"
@@ -45,6 +46,36 @@ std::wstring hexOf(unsigned long long value) {
   return buffer;
 }
 
+// Lists are printed from a work list of the lists being printed, so that a list nested a hundred
+// thousand deep prints as any other.
+std::wstring printList(const ValuePtr& list, bool escape) {
+  std::wstring out = L"(";
+  std::vector<ValuePtr> open = {list};  // the rest of each list being printed
+  bool first = true;
+  while (!open.empty()) {
+    ValuePtr& rest = open.back();
+    if (!isCons(rest)) {
+      if (rest) out += L" . " + printValue(rest, escape);
+      out += L')';
+      open.pop_back();
+      first = false;
+      continue;
+    }
+    ValuePtr item = rest->car;
+    rest = rest->cdr;
+    if (!first) out += L' ';
+    first = false;
+    if (isCons(item)) {
+      out += L'(';
+      open.push_back(item);
+      first = true;
+    } else {
+      out += printValue(item, escape);
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 std::wstring printValue(const ValuePtr& value, bool escape) {
@@ -71,19 +102,8 @@ std::wstring printValue(const ValuePtr& value, bool escape) {
     case Type::kUsubr:
       return L"#<USUBR @" + hexOf(reinterpret_cast<uintptr_t>(value.get())) + L" " +
              (value->text.empty() ? std::wstring(L"-lambda-") : value->text) + L">";
-    case Type::kCons: {
-      std::wstring out = L"(";
-      ValuePtr p = value;
-      bool first = true;
-      while (isCons(p)) {
-        if (!first) out += L' ';
-        out += printValue(p->car, escape);
-        first = false;
-        p = p->cdr;
-      }
-      if (p) out += L" . " + printValue(p, escape);
-      return out + L")";
-    }
+    case Type::kCons:
+      return printList(value, escape);
   }
   return L"";
 }

@@ -2,14 +2,25 @@
 
 #include <cmath>
 #include <cwctype>
+#include <utility>
+#include <vector>
 
 namespace lisp {
 
+// Lists a program builds can be a million cells long or deep: the cells only this value holds are
+// released from a work list, never by recursion.
 Value::~Value() {
-  ValuePtr next = std::move(cdr);
-  while (next && next.use_count() == 1) {
-    ValuePtr after = std::move(next->cdr);
-    next = std::move(after);
+  if (!car && !cdr) return;
+  std::vector<ValuePtr> pending;
+  pending.push_back(std::move(car));
+  pending.push_back(std::move(cdr));
+  while (!pending.empty()) {
+    ValuePtr cell = std::move(pending.back());
+    pending.pop_back();
+    if (cell && cell.use_count() == 1) {
+      if (cell->car) pending.push_back(std::move(cell->car));
+      if (cell->cdr) pending.push_back(std::move(cell->cdr));
+    }
   }
 }
 
@@ -113,7 +124,9 @@ bool valuesEq(const ValuePtr& a, const ValuePtr& b) {
   }
 }
 
-bool valuesEqual(const ValuePtr& a, const ValuePtr& b, double fuzz) {
+namespace {
+
+bool atomsEqual(const ValuePtr& a, const ValuePtr& b, double fuzz) {
   if (a == b) return true;
   if (!a || !b) return false;
   if (isNumber(a) && isNumber(b)) {
@@ -121,14 +134,29 @@ bool valuesEqual(const ValuePtr& a, const ValuePtr& b, double fuzz) {
     return std::fabs(numberOf(a) - numberOf(b)) <= fuzz;
   }
   if (a->type != b->type) return false;
-  switch (a->type) {
-    case Type::kString:
-      return a->text == b->text;
-    case Type::kCons:
-      return valuesEqual(a->car, b->car, fuzz) && valuesEqual(a->cdr, b->cdr, fuzz);
-    default:
-      return valuesEq(a, b);
+  return a->type == Type::kString ? a->text == b->text : valuesEq(a, b);
+}
+
+}  // namespace
+
+// Pairs still to compare are kept in a work list, so that long and deep lists need no stack.
+bool valuesEqual(const ValuePtr& a, const ValuePtr& b, double fuzz) {
+  std::vector<std::pair<const Value*, const Value*>> pending;
+  auto compare = [&](const ValuePtr& x, const ValuePtr& y) {
+    if (x == y) return true;
+    if (isCons(x) && isCons(y)) {
+      pending.emplace_back(x.get(), y.get());
+      return true;
+    }
+    return atomsEqual(x, y, fuzz);
+  };
+  if (!compare(a, b)) return false;
+  while (!pending.empty()) {
+    auto [x, y] = pending.back();
+    pending.pop_back();
+    if (!compare(x->car, y->car) || !compare(x->cdr, y->cdr)) return false;
   }
+  return true;
 }
 
 }  // namespace lisp

@@ -86,30 +86,6 @@ TEST(DxfWrite, ValuesAreWrittenInTheFormatsReadersExpect) {
   for (char c : handle) EXPECT_TRUE((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F')) << handle;
 }
 
-TEST(DxfWrite, AFailedSaveLeavesTheTargetAsItWas) {
-  AcDbDatabase db;
-  std::string target = scratchPath("keep.dxf");
-  writeText(target, "previous contents");
-  // The temporary file cannot be created where a folder of that name stands.
-  std::string blocker = target + ".tmp";
-  ASSERT_EQ(mkdir(blocker.c_str(), 0755), 0);
-  EXPECT_NE(db.saveAs(wide(target).c_str()), Acad::eOk);
-  EXPECT_EQ(readText(target), "previous contents");
-  EXPECT_NE(db.lastError().find("impossible d'enregistrer le dessin \"" + target + "\""), std::string::npos)
-      << db.lastError();
-  rmdir(blocker.c_str());
-  // Once possible, the save replaces the target and leaves nothing beside it.
-  ASSERT_EQ(db.saveAs(wide(target).c_str()), Acad::eOk) << db.lastError();
-  EXPECT_EQ(readText(target).rfind("  0\nSECTION", 0), 0u);
-  struct stat info;
-  EXPECT_NE(stat(blocker.c_str(), &info), 0);
-  const ACHAR* name = nullptr;
-  db.getFilename(name);
-  EXPECT_EQ(std::wstring(name), wide(target));
-
-  EXPECT_NE(db.dxfOut(wide(scratchPath("no/such/folder/x.dxf")).c_str()), Acad::eOk);
-}
-
 // The host executable: one clear message and a non-zero exit for a drawing it cannot open.
 TEST(Cadhost, OpensAndSavesDrawings) {
   std::string output;

@@ -109,5 +109,6 @@ class AcDbTable : public AcDbBlockReference {
   int readingCell_ = -1;
   int heightIndex_ = 0;
   int alignmentIndex_ = 0;
+  bool tooLargeReported_ = false;  // while reading: the cell limit was reported
   std::wstring chunks_;
 };

@@ -30,6 +30,9 @@ class QueueSource : public InputSource {
 // A script: UTF-8 text, one input per line, CR LF or LF; lines beginning with ";" are comments.
 class ScriptFileSource : public InputSource {
  public:
+  // The inputs of a script's text: a leading byte-order mark, line ends and comments dropped.
+  static std::deque<std::wstring> splitLines(std::string text);
+
   // Reads the whole file; ok() is false when it could not be opened.
   explicit ScriptFileSource(const std::wstring& fileName);
   bool ok() const { return ok_; }

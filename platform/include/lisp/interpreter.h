@@ -124,6 +124,11 @@ class Interpreter {
   // with attributes or vertices).
   EntmakeSequence& entmakeSequence();
 
+  // A bound on the forms one evaluate() may evaluate (0: none). Past it the evaluation ends in the
+  // LISP error "evaluation limit reached", as a user's cancel would end it; callers that run
+  // untrusted text unattended set it.
+  void setEvaluationLimit(long long forms) { evaluationLimit_ = forms; }
+
  private:
   ValuePtr callExternal(const std::wstring& name, const std::vector<ValuePtr>& args);
   ValuePtr applyUser(const ValuePtr& function, const std::vector<ValuePtr>& args);
@@ -135,6 +140,8 @@ class Interpreter {
   UnitSettings units_;
   ExternalCall* call_ = nullptr;
   int depth_ = 0;
+  long long evaluationLimit_ = 0;
+  long long evaluated_ = 0;
   std::unique_ptr<EntmakeSequence> entmakeSequence_;
 };
 

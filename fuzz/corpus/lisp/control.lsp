@@ -1,0 +1,6 @@
+(setq i 0)
+(while (< i 10) (setq i (1+ i)))
+(repeat 3 (princ i))
+(foreach x (list 1 2) (print x))
+(if (and t (or nil 1)) (progn 1 2) 3)
+(cond ((= 1 2) 0) (t 5))

@@ -1,0 +1,2 @@
+(defun carre (x) (* x x))
+(carre 12.5)

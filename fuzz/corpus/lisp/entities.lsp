@@ -1,0 +1,5 @@
+(entmake (list (cons 0 "LINE") (list 10 0.0 0.0 0.0) (list 11 5.0 5.0 0.0)))
+(entget (entlast))
+(tblsearch "LAYER" "0")
+(setvar "CECOLOR" "1")
+(getvar "DWGNAME")
