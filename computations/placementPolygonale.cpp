@@ -4,7 +4,7 @@
 #include "db/dbapserv.h"
 #include "db/dbdatabase.h"
 #include "db/dbpl.h"
-#include "db/dbsymtb.h"
+#include "host/ajoutDessin.h"
 #include "points/lispPointsOutils.h"
 #include "points/listePointsDuDessin.h"
 
@@ -24,18 +24,7 @@ void dessinerPolyligne(const std::vector<double>& x, const std::vector<double>& 
   }
   polyligne->setClosed(fermee);
   polyligne->setColorIndex(couleur);
-  AcDbBlockTableRecord* espace = nullptr;
-  if (acdbOpenObject(espace, dessin->modelSpaceId(), AcDb::kForWrite) != Acad::eOk) {
-    delete polyligne;
-    return;
-  }
-  AcDbObjectId id;
-  if (espace->appendAcDbEntity(id, polyligne) == Acad::eOk) {
-    polyligne->close();
-  } else {
-    delete polyligne;
-  }
-  espace->close();
+  ajouterAuDessin(dessin, polyligne, false);
 }
 
 // A code the table does not know is added with its defaults, shown to the user and its layers

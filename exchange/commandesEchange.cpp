@@ -8,7 +8,7 @@
 #include "exchange/CTabListePoints.h"
 #include "exchange/CTableLegendes.h"
 #include "exchange/CformulaireXYZ.h"
-#include "exchange/ajoutDessin.h"
+#include "host/ajoutDessin.h"
 #include "points/DlgPntsDuDessin.h"
 #include "points/listePointsDuDessin.h"
 #include "resources/ressourcesModule.h"

@@ -9,7 +9,7 @@
 #include "db/dbextents.h"
 #include "db/dbpl.h"
 #include "ed/aced.h"
-#include "exchange/ajoutDessin.h"
+#include "host/ajoutDessin.h"
 #include "os/codepage.h"
 #include "points/listePointsDuDessin.h"
 #include "ui/adui.h"

@@ -9,7 +9,7 @@
 #include "db/dbents.h"
 #include "db/dbextents.h"
 #include "db/dbsymtb.h"
-#include "exchange/ajoutDessin.h"
+#include "host/ajoutDessin.h"
 #include "exchange/infoBlock.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "host/CAcadUndoGroup.h"
 #include "resources/ressourcesModule.h"
 #include "tools/DlgCarroyage.h"
-#include "tools/ajoutDessin.h"
+#include "host/ajoutDessin.h"
 #include "tools/commandesOutils.h"
 #include "tools/grilleCarroyage.h"
 

@@ -10,7 +10,7 @@
 #include "ed/acedsel.h"
 #include "host/CAcadUndoGroup.h"
 #include "lisp/acedads.h"
-#include "tools/ajoutDessin.h"
+#include "host/ajoutDessin.h"
 #include "tools/commandesOutils.h"
 #include "tools/pointsTopo.h"
 #include "ui/afxstr.h"

@@ -11,7 +11,7 @@
 #include "ed/aced.h"
 #include "ed/acedsel.h"
 #include "host/CAcadUndoGroup.h"
-#include "tools/ajoutDessin.h"
+#include "host/ajoutDessin.h"
 #include "tools/commandesOutils.h"
 #include "tools/pointsDecales.h"
 #include "tools/pointsTopo.h"

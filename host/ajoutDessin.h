@@ -1,5 +1,5 @@
-// Adding many entities to model space with the drawing's defaults, keeping their ids, and
-// gathering them into one anonymous group.
+// Adding entities to model space with the drawing's defaults, one by one or many keeping their
+// ids, and gathering them into one anonymous group (coordinate and legend tables, grids...).
 #pragma once
 #include "db/dbid.h"
 #include "acarray.h"
@@ -31,6 +31,10 @@ class ajoutEspaceObjet {
   AcDbBlockTableRecord* espace_ = nullptr;
   AcDbObjectIdArray ajoutes_;
 };
+
+// Appends the entity (given the drawing's current defaults first when asked) to the model space
+// and closes it; on failure the entity is deleted and the id is null.
+AcDbObjectId ajouterAuDessin(AcDbDatabase* dessin, AcDbEntity* entite, bool defauts = true);
 
 // A new anonymous group of those entities in the drawing's group dictionary; false when it
 // cannot be made or there is no entity.

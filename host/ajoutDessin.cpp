@@ -1,4 +1,4 @@
-#include "exchange/ajoutDessin.h"
+#include "host/ajoutDessin.h"
 
 #include "db/dbapserv.h"
 #include "db/dbdatabase.h"
@@ -33,6 +33,25 @@ AcDbObjectId ajoutEspaceObjet::ajouter(AcDbEntity* entite, bool defauts) {
   }
   entite->close();
   ajoutes_.append(id);
+  return id;
+}
+
+AcDbObjectId ajouterAuDessin(AcDbDatabase* dessin, AcDbEntity* entite, bool defauts) {
+  AcDbObjectId id;
+  AcDbBlockTableRecord* espace = nullptr;
+  if (dessin == nullptr ||
+      acdbOpenObject(espace, dessin->modelSpaceId(), AcDb::kForWrite) != Acad::eOk) {
+    delete entite;
+    return id;
+  }
+  if (defauts) entite->setDatabaseDefaults(dessin);
+  if (espace->appendAcDbEntity(id, entite) == Acad::eOk) {
+    entite->close();
+  } else {
+    delete entite;
+    id.setNull();
+  }
+  espace->close();
   return id;
 }
 
