@@ -160,7 +160,9 @@ void dialoguePolygonale::OnCharger() {
                     kFiltreFichiersObservations, this);
   if (choix.DoModal() != IDOK) return;
   if (!UpdateData(TRUE)) return;
-  lireFichierObservations(choix.GetPathName(), m_donnees);
+  if (lireFichierObservations(choix.GetPathName(), m_donnees) == kErreurLecture) {
+    MessageBox(L"Ouverture impossible du fichier", L"Erreur", MB_OK | MB_ICONEXCLAMATION);
+  }
   UpdateData(FALSE);
   remplirListe();
 }

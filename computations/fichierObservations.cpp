@@ -215,16 +215,15 @@ bool ecrireFichierObservations(const CString& chemin, const donneesObservations&
   return std::fwrite(octets.data(), 1, octets.size(), fichier.get()) == octets.size();
 }
 
-bool lireFichierObservations(const CString& chemin, donneesObservations& donnees) {
+int lireFichierObservations(const CString& chemin, donneesObservations& donnees) {
   fichierOuvert fichier(_wfopen(chemin.GetString(), L"rb"));
-  if (!fichier) return false;
+  if (!fichier) return kFichierNonOuvert;
   std::string contenu;
   char tampon[65536];
   size_t lus;
   while ((lus = std::fread(tampon, 1, sizeof tampon, fichier.get())) > 0) contenu.append(tampon, lus);
-  if (std::ferror(fichier.get())) return false;
   lireObservations(contenu, donnees);
-  return true;
+  return std::ferror(fichier.get()) ? kErreurLecture : kObservationsLues;
 }
 
 CString nomFichierObservations(const CString& chemin, int filtre) {

@@ -56,10 +56,14 @@ std::string ecrireObservations(const donneesObservations& donnees);
 // reset first, and what the file sets is set (the kind `donnees.ouverte` is the caller's).
 void lireObservations(std::string_view contenu, donneesObservations& donnees);
 
-// The files themselves. Writing reports false when the file cannot be created; reading reports
-// false and leaves `donnees` unchanged when the file cannot be opened.
+// The files themselves. Writing reports false when the file cannot be created or written.
 bool ecrireFichierObservations(const CString& chemin, const donneesObservations& donnees);
-bool lireFichierObservations(const CString& chemin, donneesObservations& donnees);
+enum lectureObservations : int {
+  kObservationsLues = 0,
+  kFichierNonOuvert = 1,  // `donnees` unchanged
+  kErreurLecture = 2,     // the rows of the part read are kept
+};
+int lireFichierObservations(const CString& chemin, donneesObservations& donnees);
 
 // The filters of the file dialogs, in order: "Observations", "Sans extension", "Tous", "Text".
 extern const wchar_t* const kFiltreFichiersObservations;

@@ -22,7 +22,8 @@ class tableau {
  public:
   tableau(const std::vector<const wchar_t*>& titres, const char* attributs, int lignes) {
     htmlSetStandardTable(table_);
-    table_.reserve(lignes + 2, 100);
+    // About 48 characters per cell: "<td class=celnorm align=right>1000.0000</td>".
+    table_.reserve(lignes + 2, 48 * static_cast<int>(titres.size()) + 16);
     table_.beginRow("");
     for (const wchar_t* titre : titres) table_.addCell(ansi(titre), attributs);
   }

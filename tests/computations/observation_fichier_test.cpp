@@ -138,14 +138,16 @@ TEST(FichierObservations, FilesOnDiskAndSavedNames) {
   const std::string octets((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
   EXPECT_EQ(octets, ecrireObservations(fermee()));
   donneesObservations lu;
-  ASSERT_TRUE(lireFichierObservations(chemin, lu));
+  ASSERT_EQ(lireFichierObservations(chemin, lu), kObservationsLues);
   EXPECT_EQ(lu.lignes.size(), 2u);
   std::remove("/tmp/observation_fichier_test.obs");
 
   donneesObservations garde = fermee();
-  EXPECT_FALSE(lireFichierObservations(CString(L"/tmp/pas/de/fichier.obs"), garde));
+  EXPECT_EQ(lireFichierObservations(CString(L"/tmp/pas/de/fichier.obs"), garde), kFichierNonOuvert);
   EXPECT_EQ(garde.lignes.size(), 2u);
   EXPECT_FALSE(ecrireFichierObservations(CString(L"/tmp/pas/de/dossier/x.obs"), garde));
+  // A folder opens but cannot be read: the error is told.
+  EXPECT_EQ(lireFichierObservations(CString(L"/tmp"), garde), kErreurLecture);
 
   EXPECT_EQ(nomFichierObservations(CString(L"C:\\Data\\Trav1"), 1), L"c:\\data\\trav1.obs");
   EXPECT_EQ(nomFichierObservations(CString(L"T.OBS"), 1), L"t.obs");

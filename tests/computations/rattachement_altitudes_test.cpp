@@ -60,17 +60,6 @@ class RattachementZ : public ScriptedEditor {
   AcDbDatabase db_;
 };
 
-TEST(RattachementValeurs, EachChangeKeepsTheOtherTwoConsistent) {
-  rattachementAltitudes v;
-  v.changerNouvelle(102.5);
-  EXPECT_DOUBLE_EQ(v.difference, 2.5);
-  v.changerPrecedente(50);
-  EXPECT_DOUBLE_EQ(v.nouvelle, 52.5);
-  v.changerDifference(-1);
-  EXPECT_DOUBLE_EQ(v.nouvelle, 49);
-  EXPECT_DOUBLE_EQ(v.precedente, 50);
-}
-
 TEST_F(RattachementZ, NewAltitudeGivesTheDifferenceAndValuesStayForTheNextOpening) {
   answer({L"set 1280 102.5", L"focus 1279", L"set 1279 50", L"focus 1280", L"check 1286 on", L"ok"});
   double difference = 0;

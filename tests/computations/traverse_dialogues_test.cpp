@@ -85,6 +85,8 @@ TEST_F(DialoguesPolygonales, BadInputIsToldAndChangesNothing) {
     ++fois;
   }
   EXPECT_EQ(fois, 2u) << t;
+  // A station field that is not a number stops the computation with the framework's message.
+  EXPECT_NE(t.find(L"Entrez un nombre"), std::wstring::npos) << t;
   EXPECT_EQ(dialogue.donnees().lignes.size(), 1u);
   EXPECT_EQ(projet_.currTable()->nbPoint(), 0);
 }

@@ -172,14 +172,4 @@ TEST(TraverseFermee, BadInputStopsWithoutNumbersThatAreNotFinite) {
   EXPECT_NEAR(r.z[1], 10.95, 1e-12);
 }
 
-TEST(TraverseFermee, TextRowsBecomeNumbersAndNamesAreCut) {
-  const auto obs = convertirLignes(
-      {{L"UN NOM DE STATION TROP LONG", L"12.5gr", L"abc", L""}, {L"B", L"-3", L"1e2", L"0.5"}});
-  EXPECT_STREQ(obs[0].station, L"UN NOM DE STATION T");
-  EXPECT_DOUBLE_EQ(obs[0].angle, 12.5);
-  EXPECT_DOUBLE_EQ(obs[0].distance, 0);
-  EXPECT_DOUBLE_EQ(obs[1].distance, 100);
-  EXPECT_DOUBLE_EQ(obs[1].denivelee, 0.5);
-}
-
 }  // namespace
