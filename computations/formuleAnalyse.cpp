@@ -4,6 +4,7 @@
 //   puissance  := facteur [ "^" puissance ]          (2^3^2 is 2^(3^2))
 //   facteur    := { "+" | "-" } ( nombre | nom | nom "(" expression ")" | "(" expression ")" )
 // Chains of "+ -" and of "* /" group from the left, as in arithmetic: a - b - c is (a - b) - c.
+#include <cmath>
 #include <cwchar>
 
 #include "computations/formule.h"
@@ -97,6 +98,8 @@ class analyseur {
       if (!automateLexical::nombres().lireJeton(texte_, position_, jeton)) return nullptr;
       position_ += jeton.size();
       const double valeur = std::wcstod(jeton.c_str(), nullptr);
+      // A literal beyond the doubles (1E999) is a typing error, not an infinite weight.
+      if (!std::isfinite(valeur)) return nullptr;
       return nombre(negatif ? -valeur : valeur);
     }
     if ((c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z')) {

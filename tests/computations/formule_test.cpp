@@ -63,7 +63,7 @@ TEST(Formule, PrintsFullyParenthesised) {
 TEST(Formule, RejectsMalformedText) {
   for (const wchar_t* texte :
        {L"(1+2", L"1+2)", L"1.5E", L"", L"2*", L"*3", L"()", L"1..2", L"d1(2)", L"inconnue(2)",
-        L"2#3", L"1+2,5", L"é", L"(((1)"}) {
+        L"2#3", L"1+2,5", L"é", L"(((1)", L"1E999*2", L"-9E400"}) {
     formule f;
     EXPECT_FALSE(f.analyser(texte)) << std::string(texte, texte + std::wcslen(texte));
     EXPECT_EQ(f.evaluer(variables()), 0);
