@@ -214,6 +214,7 @@ dessinCarroyage calculerCarroyage(const std::vector<sommetContour>& contour,
                                   const parametresCarroyage& p) {
   dessinCarroyage dessin;
   if (!contourUtilisable(contour) || !(p.pasX > 0.0) || !(p.pasY > 0.0)) return dessin;
+  if (!(noeudsDansEmprise(contour, p.pasX, p.pasY) <= kNoeudsCarroyageMax)) return dessin;
   const double tolerance = toleranceDe(contour);
   const double s = p.tailleCroix;
   const double h = p.hauteurTexte;

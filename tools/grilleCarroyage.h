@@ -48,7 +48,7 @@ constexpr double kNoeudsCarroyageMax = 1.0e6;
 double noeudsDansEmprise(const std::vector<sommetContour>& contour, double pasX, double pasY);
 
 // The grid of one region (the outline is closed by its last side). Draws nothing for an outline
-// with fewer than two distinct vertices.
+// with fewer than two distinct vertices, or whose extents hold more than kNoeudsCarroyageMax nodes.
 dessinCarroyage calculerCarroyage(const std::vector<sommetContour>& contour,
                                   const parametresCarroyage& parametres);
 

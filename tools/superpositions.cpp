@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <unordered_map>
 
 #include "tools/indexBoites.h"
 
@@ -76,14 +77,14 @@ bilanSuperpositions reduireSuperpositions(std::vector<boiteEtiquette>& boites,
                                           const suiviSuperpositions& suivi,
                                           rechercheVoisins recherche) {
   bilanSuperpositions bilan;
-  // The owner of each box, by the entity index the boxes carry.
-  std::vector<const entiteEtiquetee*> proprietaires;
-  for (const entiteEtiquetee& e : entites) {
-    if (e.index >= proprietaires.size()) proprietaires.resize(std::size_t(e.index) + 1, nullptr);
-    proprietaires[e.index] = &e;
-  }
+  // The owner of each box, by the entity index the boxes carry (any 32-bit value: a map, not an
+  // array as long as the largest index).
+  std::unordered_map<std::uint32_t, const entiteEtiquetee*> proprietaires;
+  proprietaires.reserve(entites.size());
+  for (const entiteEtiquetee& e : entites) proprietaires[e.index] = &e;
   auto proprietaire = [&](const boiteEtiquette& b) -> const entiteEtiquetee* {
-    return b.entite < proprietaires.size() ? proprietaires[b.entite] : nullptr;
+    const auto it = proprietaires.find(b.entite);
+    return it == proprietaires.end() ? nullptr : it->second;
   };
   for (boiteEtiquette& b : boites) {
     b.deplace = false;

@@ -177,6 +177,9 @@ TEST(GrilleCarroyage, NodeCountOfTheExtentsBoundsTheWork) {
   const auto carre = polygone({{0, 0}, {1000, 0}, {1000, 1000}, {0, 1000}});
   EXPECT_EQ(noeudsDansEmprise(carre, 100, 100), 121.0);
   EXPECT_GT(noeudsDansEmprise(carre, 1e-6, 1e-6), kNoeudsCarroyageMax);
+  parametresCarroyage fin;
+  fin.pasX = fin.pasY = 1e-6;
+  EXPECT_TRUE(calculerCarroyage(carre, fin).traits.empty());
   EXPECT_TRUE(calculerCarroyage(polygone({{3, 3}}), parametresCarroyage()).traits.empty());
 }
 
@@ -214,7 +217,7 @@ TEST_F(CommandeCarroyage, DrawsEachRegionAsOneGroupAndIgnoresOtherEntities) {
   for (const AcDbObjectId& id : entites<AcDbText>()) {
     AcDbText* texte = nullptr;
     ASSERT_EQ(acdbOpenObject(texte, id, AcDb::kForRead), Acad::eOk);
-    label100 = label100 || CString(texte->textString()) == L"100";
+    label100 = label100 || std::wstring(texte->textStringConst()) == L"100";
     EXPECT_EQ(texte->colorIndex(), 256);
     texte->close();
   }

@@ -89,23 +89,6 @@ TEST(Superpositions, PlacesAreTriedInOrderAndOnlyAStrictGainMoves) {
   EXPECT_EQ(bilan.totaux, (std::vector<double>{2.0, 2.0}));
 }
 
-TEST(Superpositions, NeverMoreThanFiftyPasses) {
-  // Two labels of one block chase each other: each pass moves them and the total keeps falling
-  // only if it can; whatever happens the run stops by the fiftieth pass.
-  std::mt19937 aleas(7);
-  std::uniform_real_distribution<double> position(0.0, 20.0);
-  std::vector<entiteEtiquetee> entites;
-  std::vector<boiteEtiquette> boites;
-  for (std::uint32_t i = 0; i < 400; ++i) {
-    const double x = position(aleas), y = position(aleas);
-    entites.push_back(bloc(i, x, y));
-    boites.push_back(boite(i, x - 1, y, 2.0, 0.8));
-  }
-  const bilanSuperpositions bilan = reduireSuperpositions(boites, entites);
-  EXPECT_LE(bilan.iterations, 50);
-  for (size_t k = 1; k + 1 < bilan.totaux.size(); ++k) EXPECT_LT(bilan.totaux[k], bilan.totaux[k - 1]);
-}
-
 // A crowded plan: point labels of varied sizes round random points, free texts among them.
 void planEncombre(unsigned graine, size_t points, std::vector<entiteEtiquetee>& entites,
                   std::vector<boiteEtiquette>& boites) {
