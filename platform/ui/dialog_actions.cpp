@@ -13,13 +13,8 @@
 #include "ui/list_items.h"
 #include "ui/window.h"
 
-namespace {
+namespace ui {
 
-void say(const std::wstring& text) { ed::Editor::instance().transcript().write(text + L"\n"); }
-
-std::wstring lower(const std::wstring& text) { return toLowerLatin(text); }
-
-// A caption as the user names it: no "&", no trailing ":", blanks trimmed, any case.
 std::wstring normalCaption(const std::wstring& text) {
   std::wstring out;
   for (wchar_t c : text) {
@@ -28,8 +23,18 @@ std::wstring normalCaption(const std::wstring& text) {
   while (!out.empty() && (std::iswspace(out.back()) || out.back() == L':')) out.pop_back();
   size_t first = 0;
   while (first < out.size() && std::iswspace(out[first])) ++first;
-  return lower(out.substr(first));
+  return toLowerLatin(out.substr(first));
 }
+
+}  // namespace ui
+
+namespace {
+
+void say(const std::wstring& text) { ed::Editor::instance().transcript().write(text + L"\n"); }
+
+std::wstring lower(const std::wstring& text) { return toLowerLatin(text); }
+
+using ui::normalCaption;
 
 // Splits off the first word of text (a double-quoted group counts as one word).
 std::wstring takeWord(std::wstring& text) {
@@ -114,6 +119,9 @@ class ActionRunner {
     }
     std::wstring name = takeWord(line);
     HWND control = findControl(dialog_, name);
+    if (!control && verb == L"click") {
+      if (MenuItem* item = ui::findMenuItem(dialog_, name)) return chooseMenuItem(*item);
+    }
     if (!control) {
       say(L"Contrôle inconnu : " + name);
       return false;
@@ -484,6 +492,17 @@ class ActionRunner {
     return true;
   }
 
+  // As the user's choice in the menu bar: a greyed item does nothing.
+  bool chooseMenuItem(const MenuItem& item) {
+    if (item.grayed) {
+      say(L"L'élément de menu " + std::to_wstring(item.id) + L" est grisé.");
+      return false;
+    }
+    CWnd* wnd = CWnd::FromHandle(dialog_);
+    wnd->SendMessage(WM_COMMAND, MAKELONG(item.id, 0), 0);
+    return true;
+  }
+
   bool badValue(HWND c, const std::wstring& value) {
     say(L"Valeur incorrecte pour le contrôle " + nameOf(c) + L" : " + value);
     return false;
@@ -523,7 +542,9 @@ bool isActionFor(HWND dialog, const std::wstring& line) {
                    [&](const wchar_t* v) { return verb == v; }) == std::end(withControl)) {
     return false;
   }
-  return findControl(dialog, takeWord(rest)) != nullptr;
+  const std::wstring name = takeWord(rest);
+  if (findControl(dialog, name) != nullptr) return true;
+  return verb == L"click" && findMenuItem(dialog, name) != nullptr;
 }
 
 }  // namespace ui

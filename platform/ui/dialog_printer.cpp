@@ -176,6 +176,24 @@ void appendRows(std::wstring& out, const HWND__& c) {
     out += L"    … " + std::to_wstring(c.rows.size() - kMaxRows) + L" de plus\n";
 }
 
+// One line per popup of the menu bar: its items with their ids, greyed and checked ones marked.
+void appendMenu(std::wstring& out, const HWND__& dialog) {
+  for (size_t i = 0; i < dialog.menu.size(); ++i) {
+    const MenuItem& item = dialog.menu[i];
+    const bool first = i == 0 || dialog.menu[i - 1].popup != item.popup;
+    if (first) out += L"  menu " + withoutAmpersands(item.popup) + L" :";
+    else out += L" |";
+    if (item.separator) {
+      out += L" ---";
+    } else {
+      out += L" " + std::to_wstring(item.id) + L" " + withoutAmpersands(item.caption);
+      if (item.checked) out += L" [x]";
+      if (item.grayed) out += L" (grisé)";
+    }
+    if (i + 1 == dialog.menu.size() || dialog.menu[i + 1].popup != item.popup) out += L"\n";
+  }
+}
+
 }  // namespace
 
 namespace ui {
@@ -185,6 +203,7 @@ std::wstring describeDialog(HWND dialog) {
   std::wstring out = L"Dialogue " + dialogTitle(dialog) + L" (" +
                      std::to_wstring(dialog->rect.right - dialog->rect.left) + L" x " +
                      std::to_wstring(dialog->rect.bottom - dialog->rect.top) + L")\n";
+  appendMenu(out, *dialog);
   for (auto& child : dialog->children) {
     const HWND__& c = *child;
     if (!c.visible) continue;

@@ -91,6 +91,13 @@ HWND scriptActionTarget(std::wstring& action, bool consume) {
     }
   }
   if (!target) return nullptr;
+  // A loop run from a modal dialog's handler ends before that dialog reads again: a line the
+  // dialog underneath can take as well ("ok", "cancel", its own buttons) is left for it, unless
+  // "apres N" says it is meant for the loop.
+  if (!delayed) {
+    HWND beneath = ui::innermostModalDialog();
+    if (beneath && ui::isActionFor(beneath, rest)) return nullptr;
+  }
   if (delayed) {
     if (s.delayedLine != line) {
       s.delayedLine = line;

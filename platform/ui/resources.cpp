@@ -10,6 +10,7 @@ struct ModuleResources {
   HINSTANCE module;
   std::vector<const AcUiDialogTemplate*> dialogs;
   std::vector<const AcUiStringEntry*> strings;
+  std::vector<const AcUiDialogMenuTemplate*> menus;
 };
 
 std::vector<ModuleResources>& registry() {
@@ -21,7 +22,7 @@ ModuleResources& resourcesOf(HINSTANCE module) {
   for (ModuleResources& r : registry()) {
     if (r.module == module) return r;
   }
-  registry().push_back(ModuleResources{module, {}, {}});
+  registry().push_back(ModuleResources{module, {}, {}, {}});
   return registry().back();
 }
 
@@ -57,6 +58,11 @@ void AfxRegisterStringTable(HINSTANCE module, const AcUiStringEntry* table, size
   for (size_t i = 0; i < count; ++i) r.strings.push_back(&table[i]);
 }
 
+void AfxRegisterDialogMenus(HINSTANCE module, const AcUiDialogMenuTemplate* table, size_t count) {
+  ModuleResources& r = resourcesOf(module);
+  for (size_t i = 0; i < count; ++i) r.menus.push_back(&table[i]);
+}
+
 void AfxUnregisterResources(HINSTANCE module) {
   auto& modules = registry();
   for (auto it = modules.begin(); it != modules.end(); ++it) {
@@ -69,6 +75,19 @@ void AfxUnregisterResources(HINSTANCE module) {
 
 const AcUiDialogTemplate* AfxFindDialogTemplate(UINT id) {
   return findIn<AcUiDialogTemplate>(id, &ModuleResources::dialogs);
+}
+
+const AcUiDialogMenuTemplate* AfxFindDialogMenu(UINT dialogId) {
+  HINSTANCE current = AfxGetResourceHandle();
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const ModuleResources& r : registry()) {
+      if ((pass == 0) != (r.module == current)) continue;
+      for (const AcUiDialogMenuTemplate* menu : r.menus) {
+        if (menu->dialogId == dialogId) return menu;
+      }
+    }
+  }
+  return nullptr;
 }
 
 const wchar_t* AfxFindResourceString(UINT id) {

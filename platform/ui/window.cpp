@@ -98,6 +98,7 @@ HWND createDialogWindow(const AcUiDialogTemplate& dialogTemplate, HWND owner) {
   }
   HWND result = dialog.get();
   topLevelWindows().push_back(std::move(dialog));
+  loadDialogMenu(result);  // once the window is alive
   return result;
 }
 
@@ -129,6 +130,14 @@ HWND activeDialog() {
   }
   for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
     if ((*it)->modeless && (*it)->visible) return it->get();
+  }
+  return nullptr;
+}
+
+HWND innermostModalDialog() {
+  auto& windows = topLevelWindows();
+  for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+    if ((*it)->modalRunning && !(*it)->ended) return it->get();
   }
   return nullptr;
 }

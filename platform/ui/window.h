@@ -21,6 +21,16 @@ struct ListViewRow {
   bool checked = false;
 };
 
+// One item of a dialog's menu bar, with the state the program changes.
+struct MenuItem {
+  std::wstring popup;  // the caption of the popup it belongs to
+  UINT id = 0;
+  std::wstring caption;
+  bool separator = false;
+  bool grayed = false;
+  bool checked = false;
+};
+
 struct HWND__ {
   HWND__();
   ~HWND__();
@@ -77,6 +87,9 @@ struct HWND__ {
   bool modalRunning = false;
   bool ended = false;  // EndDialog was called
   int result = IDCANCEL;
+  std::vector<MenuItem> menu;                     // the menu bar, item by item
+  std::unique_ptr<CMenu> menuBar;                 // what GetMenu gives
+  std::vector<std::unique_ptr<CMenu>> menuPopups;  // what GetSubMenu gives, by position
   std::wstring lastShown;    // the dialog as last printed
   std::wstring description;  // picture areas: what they would show
 };
@@ -128,6 +141,18 @@ std::wstring controlText(HWND control);
 // Sets the text as WM_SETTEXT does: an edit (or an editable combo) notifies EN_CHANGE
 // (CBN_EDITCHANGE) when the text differs, once its dialog is initialised.
 void setControlText(HWND control, const std::wstring& text);
+
+// A caption as the user names it: no "&", no trailing ":", blanks trimmed, any case.
+std::wstring normalCaption(const std::wstring& text);
+
+// Gives a new dialog the menu bar registered for its template, if any.
+void loadDialogMenu(HWND dialog);
+// The popups of a dialog's menu bar, in order (their captions).
+std::vector<std::wstring> menuPopups(HWND dialog);
+// The menu item of a command id, or of a caption ("&" ignored, any case); null when none.
+MenuItem* findMenuItem(HWND dialog, const std::wstring& name);
+// The innermost modal dialog running; null when none.
+HWND innermostModalDialog();
 
 // Forgets what the pump remembered of earlier actions (a modeless dialog opens).
 void resetScriptPump();

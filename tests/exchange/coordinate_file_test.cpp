@@ -204,13 +204,10 @@ TEST_F(CoordinateFile, MissingUnwritableAndEmptyPaths) {
   EXPECT_EQ(transcript().find(L"Erreur ouverture"), std::wstring::npos);
 
   table.add(a);
-  fs::create_directories(dossier / "lecture");
-  fs::permissions(dossier / "lecture", fs::perms::owner_read | fs::perms::owner_exec);
-  if (::geteuid() != 0) {
-    answer({L"ok"});
-    EXPECT_FALSE(table.save(chemin("lecture/x.xyz")));
-    EXPECT_NE(transcript().find(L"Erreur ouverture de fichier"), std::wstring::npos) << transcript();
-  }
+  std::ofstream(dossier / "fichier") << "un fichier, pas un dossier";
+  answer({L"ok"});
+  EXPECT_FALSE(table.save(chemin("fichier/x.xyz")));
+  EXPECT_NE(transcript().find(L"Erreur ouverture de fichier"), std::wstring::npos) << transcript();
   EXPECT_EQ(table.count(), 1);
 }
 

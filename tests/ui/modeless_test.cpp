@@ -161,6 +161,20 @@ TEST_F(ModelessTest, AProgressDialogOpenedByAModalDialogsHandlerTakesTheInput) {
   EXPECT_EQ(dialog.stepsDone, 10);
 }
 
+TEST_F(ModelessTest, LinesForTheModalDialogUnderneathWaitForTheLoopToEnd) {
+  // "cancel" and "ok" could close the progress dialog too; they are the modal dialog's.
+  answer({L"click Placer", L"cancel"});
+  PlaceDialog dialog;
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_EQ(dialog.stepsDone, 100);
+  answer({L"click Placer", L"apres 4 cancel", L"ok"});
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(dialog.stepsDone, 5);
+  answer({L"click Placer", L"ok"});
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(dialog.stepsDone, 100);
+}
+
 TEST_F(ModelessTest, ProgressBarWrapsAfterItsEndAndClampsPositions) {
   answer({});
   ProgressDialog dialog;

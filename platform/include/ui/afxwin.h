@@ -442,6 +442,51 @@ class CCmdTarget : public CObject {
 };
 
 // ---------------------------------------------------------------------------------------------
+// Menus: a dialog's menu bar (from its template's menu) and its popups. Items are found by
+// command id (MF_BYCOMMAND) or position (MF_BYPOSITION); a greyed item sends no command.
+
+#define MF_BYCOMMAND 0x0000
+#define MF_BYPOSITION 0x0400
+#define MF_ENABLED 0x0000
+#define MF_GRAYED 0x0001
+#define MF_DISABLED 0x0002
+#define MF_UNCHECKED 0x0000
+#define MF_CHECKED 0x0008
+#define MF_POPUP 0x0010
+#define MF_SEPARATOR 0x0800
+
+class CMenu {
+ public:
+  CMenu() = default;
+  CMenu(HWND window, int popup) : window_(window), popup_(popup) {}
+  CMenu(const CMenu&) = delete;
+  CMenu& operator=(const CMenu&) = delete;
+
+  HMENU m_hMenu = nullptr;
+
+  // The bar counts its popups, a popup its items.
+  int GetMenuItemCount() const;
+  // A popup's command id at a position; 0 for a separator, (UINT)-1 for a popup of the bar.
+  UINT GetMenuItemID(int position) const;
+  // The popup at that position of the bar (kept by the window); null from a popup or out of range.
+  CMenu* GetSubMenu(int position) const;
+  // The previous state (MF_ENABLED, MF_GRAYED | MF_DISABLED), or (UINT)-1 for no such item.
+  UINT EnableMenuItem(UINT item, UINT flags);
+  // The previous check state (MF_CHECKED or MF_UNCHECKED), or (UINT)-1 for no such item.
+  UINT CheckMenuItem(UINT item, UINT flags);
+  // MF_GRAYED, MF_CHECKED, MF_SEPARATOR, MF_POPUP bits; (UINT)-1 for no such item.
+  UINT GetMenuState(UINT item, UINT flags) const;
+  int GetMenuString(UINT item, CString& text, UINT flags) const;
+
+ private:
+  // The window's item of a command id or of a position in this menu; -1 when none.
+  int itemIndex(UINT item, UINT flags) const;
+
+  HWND window_ = nullptr;
+  int popup_ = -1;  // -1: the menu bar
+};
+
+// ---------------------------------------------------------------------------------------------
 // Windows.
 
 class CWnd : public CCmdTarget {
@@ -485,6 +530,9 @@ class CWnd : public CCmdTarget {
   BOOL ShowWindow(int showCommand);
   BOOL IsWindowVisible() const;
   BOOL IsWindow() const;
+  // The menu bar of a dialog whose template has one; null otherwise.
+  CMenu* GetMenu() const;
+  void DrawMenuBar() {}
 
   void SetDlgItemText(int id, LPCTSTR text);
   int GetDlgItemText(int id, CString& text) const;

@@ -30,7 +30,11 @@
 // message pump (PeekMessage) looks at the next input line; a line that is an action for the open
 // modeless dialog is taken and handled by it, any other line stays for the prompts. "apres N
 // action" lets N pumps pass before the action is taken (e.g. "apres 299 click 2" presses Cancel at
-// the 300th pump). A pump takes one action at a time: the pump after it finds nothing, so a loop
+// the 300th pump). When the modeless dialog was opened from a modal dialog's handler, a line that
+// the modal dialog can take as well ("ok", "cancel", "click 2"...) is left for it, to be read once
+// the loop has ended; "apres N" (even "apres 0") gives such a line to the modeless dialog. A menu
+// item of the dialog's menu bar is chosen with "click ID" (its command id, or its caption), as a
+// button is pressed; "show" prints the menu bar with the controls. A pump takes one action at a time: the pump after it finds nothing, so a loop
 // "while (PeekMessage(...))" ends before the next line is looked at.
 #pragma once
 #include <memory>

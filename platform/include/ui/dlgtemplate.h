@@ -68,6 +68,28 @@ struct AcUiDialogTemplate {
   size_t controlCount;
 };
 
+// A dialog's menu bar (the MENU statement of a dialog resource): items in order, each naming the
+// popup it belongs to; consecutive items with the same popup caption form one popup.
+enum : unsigned {
+  kMenuGrayed = 0x1,     // created greyed: choosing it does nothing
+  kMenuChecked = 0x2,    // created with its check mark
+  kMenuSeparator = 0x4,  // a separator line (no id, no caption)
+};
+
+struct AcUiMenuItemTemplate {
+  const wchar_t* popup;    // the popup's caption, "&" marking its mnemonic
+  UINT id;                 // the command sent to the dialog (WM_COMMAND, code 0)
+  const wchar_t* caption;  // the item's caption
+  unsigned style;
+};
+
+struct AcUiDialogMenuTemplate {
+  UINT id;        // the menu's own resource id
+  UINT dialogId;  // the dialog template that shows it
+  const AcUiMenuItemTemplate* items;
+  size_t itemCount;
+};
+
 struct AcUiStringEntry {
   UINT id;
   const wchar_t* text;
@@ -77,11 +99,14 @@ struct AcUiStringEntry {
 // not copied: they must outlive the registration (static data of the module).
 void AfxRegisterDialogTemplates(HINSTANCE module, const AcUiDialogTemplate* table, size_t count);
 void AfxRegisterStringTable(HINSTANCE module, const AcUiStringEntry* table, size_t count);
+void AfxRegisterDialogMenus(HINSTANCE module, const AcUiDialogMenuTemplate* table, size_t count);
 // Drops a module's tables (the module is being unloaded).
 void AfxUnregisterResources(HINSTANCE module);
 
 // The template of id: in the current resource handle first, then in every registered table in
 // the order of registration; null when none has it.
 const AcUiDialogTemplate* AfxFindDialogTemplate(UINT id);
+// The menu bar of the dialog template dialogId, found the same way; null when it has none.
+const AcUiDialogMenuTemplate* AfxFindDialogMenu(UINT dialogId);
 // The string of id, found the same way; null when none has it.
 const wchar_t* AfxFindResourceString(UINT id);
