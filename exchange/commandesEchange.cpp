@@ -4,6 +4,7 @@
 #include "db/dbapserv.h"
 #include "db/dbents.h"
 #include "ed/aced.h"
+#include "exchange/CformulaireXYZ.h"
 #include "exchange/ajoutDessin.h"
 #include "host/nonDisponible.h"
 #include "points/DlgPntsDuDessin.h"
@@ -41,7 +42,7 @@ constexpr double kAltitudeMax = 1e8;
 
 }  // namespace
 
-void commandeCoordsXYZ() { annoncerNonDisponible(L"COORDSXYZ"); }
+void commandeCoordsXYZ() { ouvrirFormulaireXYZ(); }
 void commandeImportPoints() { ouvrirListePoints(kMasqueImport); }
 void commandeExportPoints() { ouvrirListePoints(kMasqueExport); }
 void commandeTableXYZ() { ouvrirListePoints(kMasqueTableXYZ); }

@@ -69,7 +69,25 @@ const AcUiControlTemplate kParamsTableCoord[] = {
     {IDCANCEL, K::kButton, L"Annuler", 205, 143, 50, 14, 0},
 };
 
+const AcUiControlTemplate kFormulaireXYZ[] = {
+    {IDC_FXYZ_LISTE, K::kListView, L"", 7, 7, 386, 220, 0},
+};
+
+const AcUiMenuItemTemplate kMenuFormulaireXYZ[] = {
+    {L"Table", ID_TABLE_CHARGER, L"Charger ...", 0},
+    {L"Table", ID_TABLE_SAUVEGARDER, L"&Sauvegarder", 0},
+    {L"Table", ID_TABLE_FUSIONNER, L"Fusionner", 0},
+    {L"Table", ID_TABLE_FIN, L"Fin", 0},
+    {L"&Points", ID_POINTS_PLACER, L"&PLacer dans le dessin", 0},
+    {L"&Points", ID_POINTS_RENUMEROTER, L"&Renumeroter", 0},
+};
+
+const AcUiDialogMenuTemplate kMenus[] = {
+    {IDR_MENU_FORMULAIRE_XYZ, IDD_FORMULAIRE_XYZ, kMenuFormulaireXYZ, std::size(kMenuFormulaireXYZ)},
+};
+
 const AcUiDialogTemplate kDialogues[] = {
+    {IDD_FORMULAIRE_XYZ, L"Points en XYZ", 400, 234, L"MS Shell Dlg", 8, kFormulaireXYZ, std::size(kFormulaireXYZ)},
     {IDD_IMPORT_POINTS, L"Importation", 252, 264, L"MS Shell Dlg", 8, kImportation, std::size(kImportation)},
     {IDD_PARAMS_TABLE_COORD, L"Params mise en place", 262, 164, L"MS Shell Dlg", 8, kParamsTableCoord,
      std::size(kParamsTableCoord)},
@@ -79,4 +97,5 @@ const AcUiDialogTemplate kDialogues[] = {
 
 void enregistrerDialoguesEchange() {
   AfxRegisterDialogTemplates(instanceModule(), kDialogues, std::size(kDialogues));
+  AfxRegisterDialogMenus(instanceModule(), kMenus, std::size(kMenus));
 }
