@@ -4,6 +4,8 @@
 #include "db/dbapserv.h"
 #include "db/dbents.h"
 #include "ed/aced.h"
+#include "exchange/CDlgCommentaireBlock.h"
+#include "exchange/CTableLegendes.h"
 #include "exchange/CformulaireXYZ.h"
 #include "exchange/ajoutDessin.h"
 #include "host/nonDisponible.h"
@@ -63,6 +65,6 @@ void commandePtsEn3D() {
   acutPrintf(L"\n %d points placés", places);
 }
 
-void lispDecrireBlock() { annoncerNonDisponible(L"c:decrireblock"); }
-void lispTableGendes() { annoncerNonDisponible(L"c:tablegendes"); }
+void lispDecrireBlock() { decrireBlock(); }
+void lispTableGendes() { tableDesLegendes(); }
 void lispGererLeves() { annoncerNonDisponible(L"c:gererLeves"); }

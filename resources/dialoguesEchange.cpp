@@ -73,6 +73,43 @@ const AcUiControlTemplate kFormulaireXYZ[] = {
     {IDC_FXYZ_LISTE, K::kListView, L"", 7, 7, 386, 220, 0},
 };
 
+const AcUiControlTemplate kCommentaireBlock[] = {
+    {IDC_STATIC, K::kStatic, L"Nom du block:", 7, 9, 55, 8, 0},
+    {IDC_CB_NOM, K::kEdit, L"", 65, 7, 120, 12, kCtlReadOnly},
+    {IDC_CB_CHOISIR, K::kButton, L"Choisir", 190, 6, 50, 14, 0},
+    {IDC_STATIC, K::kGroupBox, L"Infos", 7, 25, 233, 32, 0},
+    {IDC_STATIC, K::kStatic, L"Taille X", 13, 39, 30, 8, 0},
+    {IDC_CB_TAILLE_X, K::kEdit, L"", 45, 37, 70, 12, kCtlReadOnly},
+    {IDC_STATIC, K::kStatic, L"Taille Y", 125, 39, 30, 8, 0},
+    {IDC_CB_TAILLE_Y, K::kEdit, L"", 157, 37, 70, 12, kCtlReadOnly},
+    {IDC_STATIC, K::kStatic, L"Description", 7, 65, 50, 8, 0},
+    {IDC_CB_DESCRIPTION, K::kComboDropDown, L"", 65, 63, 120, 80, 0},
+    {IDC_CB_MODIFIER, K::kButton, L"Modifier", 190, 62, 50, 14, 0},
+    {IDOK, K::kDefButton, L"Fermer", 190, 85, 50, 14, 0},
+};
+
+const AcUiControlTemplate kTableLegendes[] = {
+    {IDC_STATIC, K::kStatic, L"Blocs utilisés dans le dessin:", 7, 7, 150, 8, 0},
+    {IDC_LEG_LISTE, K::kListView, L"", 7, 18, 300, 120, 0},
+    {IDC_STATIC, K::kStatic, L"Sélectionner:", 7, 145, 50, 8, 0},
+    {IDC_LEG_TOUS, K::kButton, L"Tous", 60, 142, 45, 14, 0},
+    {IDC_LEG_AUCUN, K::kButton, L"Aucun", 110, 142, 45, 14, 0},
+    {IDC_LEG_INVERSER, K::kButton, L"Inverser", 160, 142, 45, 14, 0},
+    {IDC_LEG_UTILISES, K::kButton, L"Utilisés", 210, 142, 45, 14, 0},
+    {IDC_STATIC, K::kStatic, L"Taille des textes", 7, 165, 80, 8, 0},
+    {IDC_LEG_TAILLE_TEXTES, K::kEdit, L"", 90, 163, 50, 12, 0},
+    {IDC_STATIC, K::kStatic, L"Taille des blocs", 7, 181, 80, 8, 0},
+    {IDC_LEG_TAILLE_BLOCS, K::kEdit, L"", 90, 179, 50, 12, 0},
+    {IDC_STATIC, K::kStatic, L"Distance entre lignes", 7, 197, 80, 8, 0},
+    {IDC_LEG_DISTANCE, K::kEdit, L"", 90, 195, 50, 12, 0},
+    {IDC_LEG_LAYERS, K::kCheckBox, L"Créer une légende pour les layers", 150, 163, 157, 10, 0},
+    {IDC_LEG_LIBELLE_LONGUEUR, K::kStatic, L"Longueur du trait", 150, 181, 70, 8, 0},
+    {IDC_LEG_LONGUEUR, K::kEdit, L"", 225, 179, 50, 12, 0},
+    {IDC_LEG_GROUPER, K::kCheckBox, L"Grouper les éléments de la légende", 150, 197, 157, 10, 0},
+    {IDOK, K::kDefButton, L"OK", 200, 217, 50, 14, 0},
+    {IDCANCEL, K::kButton, L"Annuler", 257, 217, 50, 14, 0},
+};
+
 const AcUiMenuItemTemplate kMenuFormulaireXYZ[] = {
     {L"Table", ID_TABLE_CHARGER, L"Charger ...", 0},
     {L"Table", ID_TABLE_SAUVEGARDER, L"&Sauvegarder", 0},
@@ -89,6 +126,9 @@ const AcUiDialogMenuTemplate kMenus[] = {
 const AcUiDialogTemplate kDialogues[] = {
     {IDD_FORMULAIRE_XYZ, L"Points en XYZ", 400, 234, L"MS Shell Dlg", 8, kFormulaireXYZ, std::size(kFormulaireXYZ)},
     {IDD_IMPORT_POINTS, L"Importation", 252, 264, L"MS Shell Dlg", 8, kImportation, std::size(kImportation)},
+    {IDD_TABLE_LEGENDES, L"Table des légendes", 314, 238, L"MS Shell Dlg", 8, kTableLegendes, std::size(kTableLegendes)},
+    {IDD_COMMENTAIRE_BLOCK, L"Infos block", 247, 106, L"MS Shell Dlg", 8, kCommentaireBlock,
+     std::size(kCommentaireBlock)},
     {IDD_PARAMS_TABLE_COORD, L"Params mise en place", 262, 164, L"MS Shell Dlg", 8, kParamsTableCoord,
      std::size(kParamsTableCoord)},
 };
