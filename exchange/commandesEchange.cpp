@@ -5,10 +5,10 @@
 #include "db/dbents.h"
 #include "ed/aced.h"
 #include "exchange/CDlgCommentaireBlock.h"
+#include "exchange/CTabListePoints.h"
 #include "exchange/CTableLegendes.h"
 #include "exchange/CformulaireXYZ.h"
 #include "exchange/ajoutDessin.h"
-#include "host/nonDisponible.h"
 #include "points/DlgPntsDuDessin.h"
 #include "points/listePointsDuDessin.h"
 #include "resources/ressourcesModule.h"
@@ -67,4 +67,4 @@ void commandePtsEn3D() {
 
 void lispDecrireBlock() { decrireBlock(); }
 void lispTableGendes() { tableDesLegendes(); }
-void lispGererLeves() { annoncerNonDisponible(L"c:gererLeves"); }
+void lispGererLeves() { gererLeves(); }

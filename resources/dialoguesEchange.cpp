@@ -110,6 +110,18 @@ const AcUiControlTemplate kTableLegendes[] = {
     {IDCANCEL, K::kButton, L"Annuler", 257, 217, 50, 14, 0},
 };
 
+const AcUiControlTemplate kTablesPoints[] = {
+    {IDC_TP_LISTE, K::kListView, L"", 7, 7, 170, 120, 0},
+    {IDC_TP_COURANTE, K::kStatic, L"Table:", 7, 132, 170, 8, 0},
+    {IDC_TP_NOM, K::kEdit, L"", 7, 145, 170, 12, 0},
+    {IDC_TP_CREER, K::kButton, L"Créer", 185, 7, 55, 14, 0},
+    {IDC_TP_FUSIONNER, K::kButton, L"Fusionner", 185, 25, 55, 14, 0},
+    {IDC_TP_SUPPRIMER, K::kButton, L"Supprimer", 185, 43, 55, 14, 0},
+    {IDC_TP_RENOMMER, K::kButton, L"Renommer", 185, 61, 55, 14, 0},
+    {IDC_TP_COURANT, K::kButton, L"Courant", 185, 79, 55, 14, 0},
+    {IDOK, K::kDefButton, L"Fermer", 185, 144, 55, 14, 0},
+};
+
 const AcUiMenuItemTemplate kMenuFormulaireXYZ[] = {
     {L"Table", ID_TABLE_CHARGER, L"Charger ...", 0},
     {L"Table", ID_TABLE_SAUVEGARDER, L"&Sauvegarder", 0},
@@ -127,6 +139,7 @@ const AcUiDialogTemplate kDialogues[] = {
     {IDD_FORMULAIRE_XYZ, L"Points en XYZ", 400, 234, L"MS Shell Dlg", 8, kFormulaireXYZ, std::size(kFormulaireXYZ)},
     {IDD_IMPORT_POINTS, L"Importation", 252, 264, L"MS Shell Dlg", 8, kImportation, std::size(kImportation)},
     {IDD_TABLE_LEGENDES, L"Table des légendes", 314, 238, L"MS Shell Dlg", 8, kTableLegendes, std::size(kTableLegendes)},
+    {IDD_TABLES_POINTS, L"Tables de points", 247, 165, L"MS Shell Dlg", 8, kTablesPoints, std::size(kTablesPoints)},
     {IDD_COMMENTAIRE_BLOCK, L"Infos block", 247, 106, L"MS Shell Dlg", 8, kCommentaireBlock,
      std::size(kCommentaireBlock)},
     {IDD_PARAMS_TABLE_COORD, L"Params mise en place", 262, 164, L"MS Shell Dlg", 8, kParamsTableCoord,
