@@ -17,6 +17,7 @@ const wchar_t kHelp[] =
     L"Actions du dialogue (contrôle par numéro ou par libellé) :\n"
     L"  set ID texte | check ID on|off | choose ID texte|#n | select ID 0,2\n"
     L"  click ID [ligne] | dblclick ID ligne | sort ID colonne|#n | focus ID\n"
+    L"  click ID d'un élément de menu (numéro ou libellé) : le choisit\n"
     L"  ok | cancel | show | ligne vide = bouton par défaut\n";
 
 }  // namespace
