@@ -145,7 +145,8 @@ TEST_F(CoordinatesTable, CancelNoCornerAndRangeOfTheHeight) {
   commandeTableXYZ();
   EXPECT_EQ(compter(AcDbText::desc()), 0);
   EXPECT_EQ(groupes(), 0);
-  EXPECT_NE(transcript().find(L"Abandon"), std::wstring::npos) << transcript();
+  EXPECT_NE(transcript().find(L"Entrez un nombre compris entre 0.001 et 1000000."), std::wstring::npos) << transcript();
+  EXPECT_NE(transcript().find(L"Abandon"), std::wstring::npos);
   EXPECT_NE(transcript().find(L"pas de point choisi"), std::wstring::npos);
 }
 
