@@ -151,6 +151,18 @@ TEST_F(Results, UnusedStationsGoWhenTheirPointsAreTakenBack) {
   contexte_->effacerGraphismes();
 }
 
+TEST_F(Results, MarkersDrawnAsPointsComeInAreErasedWhateverTheListBecame) {
+  for (int i = 0; i < 40; ++i) {
+    const int rank = contexte_->ajouterPoint(i, 0, kSansValeur);
+    contexte_->dessinerPoint(contexte_->points()[rank], kDessinNumeros);
+  }
+  contexte_->enleverPoints({contexte_->points()[3].identifiant});
+  EXPECT_EQ(entities(L"((0 . \"LINE\"))"), 78);
+  contexte_->effacerGraphismes();
+  EXPECT_EQ(entities(L"((0 . \"LINE\"))"), 0);
+  EXPECT_EQ(entities(L"((0 . \"TEXT\"))"), 0);
+}
+
 TEST_F(Results, NamesBatchesAndDuplicatesOfNewPoints) {
   contexte_->parametres().incrementerPrefixe = 1;
   contexte_->numerotation().setParams(L"AZ", 1, L"", 1);
