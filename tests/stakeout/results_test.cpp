@@ -112,10 +112,10 @@ TEST_F(Results, GroupingByStationMakesOneGroupEachAndAllMakesOne) {
   contexte_->effacerGraphismes();
   EXPECT_GT(entities(L"((0 . \"LINE\"))"), 0);
 
-  contexte_->modeGroupement = kToutGrouper;
+  contexte_->options().modeGroupement = kToutGrouper;
   dessinerResultatsImplantation(*contexte_);
   EXPECT_EQ(anonymousGroups(), 3);
-  contexte_->modeGroupement = kNePasGrouper;
+  contexte_->options().modeGroupement = kNePasGrouper;
   dessinerResultatsImplantation(*contexte_);
   EXPECT_EQ(anonymousGroups(), 3);
   contexte_->effacerGraphismes();
