@@ -15,6 +15,10 @@
 #include "stakeout/observationMiseEnStationOrientee.h"
 #include "stakeout/obstaclePonctuelImplantation.h"
 #include "stakeout/visibiliteImplantation.h"
+#include "db/dbdatabase.h"
+#include "db/dbents.h"
+#include "db/dbsymtb.h"
+#include "drawing_faces.h"
 #include "tin_surface.h"
 
 namespace {
@@ -74,6 +78,26 @@ void BM_BuildTerrainIndex(benchmark::State& state) {
   reportMemory(state);
 }
 BENCHMARK(BM_BuildTerrainIndex)->Unit(benchmark::kMillisecond);
+
+// What the terrain module does at each request: the drawing's 3D faces read, then indexed.
+void BM_TerrainFromDrawingFaces(benchmark::State& state) {
+  AcDbDatabase database(true, true);
+  AcDbBlockTableRecord* space = nullptr;
+  acdbOpenObject(space, database.modelSpaceId(), AcDb::kForWrite);
+  const std::vector<terrain::Triangle> triangles = terrainTriangles();
+  for (const terrain::Triangle& t : triangles) {
+    auto* face = new AcDbFace(t.a, t.b, t.c);
+    if (space->appendAcDbEntity(face) == Acad::eOk) face->close();
+  }
+  space->close();
+  for (auto _ : state) {
+    terrain::TinSurface s;
+    s.build(terrain::drawingTriangles(&database));
+    benchmark::DoNotOptimize(s.triangleCount());
+  }
+  reportMemory(state);
+}
+BENCHMARK(BM_TerrainFromDrawingFaces)->Unit(benchmark::kMillisecond);
 
 void BM_ElevationLookups(benchmark::State& state) {
   const terrain::TinSurface& s = surface();

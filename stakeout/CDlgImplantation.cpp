@@ -82,8 +82,8 @@ BOOL CDlgImplantation::OnInitDialog() {
   int rang = 0;
   for (const auto& c : colonnes) m_liste.InsertColumn(rang++, c.titre, c.format, largeur * c.pourcent / 100);
   SetDlgItemText(IDC_IMPL_HMIN, deuxDecimales(reglagesGlobauxImplantation().hauteurMinimale));
-  SetDlgItemText(IDC_IMPL_HSTAT, deuxDecimales(contexte_.hauteurStation));
-  CheckDlgButton(IDC_IMPL_VERIFIER, contexte_.verifierVisibilite != 0 ? BST_CHECKED : BST_UNCHECKED);
+  SetDlgItemText(IDC_IMPL_HSTAT, deuxDecimales(contexte_.options().hauteurStation));
+  CheckDlgButton(IDC_IMPL_VERIFIER, contexte_.options().verifierVisibilite != 0 ? BST_CHECKED : BST_UNCHECKED);
   remplir();
   return TRUE;
 }
@@ -137,7 +137,7 @@ void CDlgImplantation::OnObstacles() {
 }
 
 void CDlgImplantation::OnVerifier() {
-  contexte_.verifierVisibilite = IsDlgButtonChecked(IDC_IMPL_VERIFIER) == BST_CHECKED;
+  contexte_.options().verifierVisibilite = IsDlgButtonChecked(IDC_IMPL_VERIFIER) == BST_CHECKED;
 }
 
 void CDlgImplantation::OnSortieHMin() {
@@ -151,8 +151,8 @@ void CDlgImplantation::OnSortieHMin() {
 void CDlgImplantation::OnSortieHStat() {
   CString texte;
   GetDlgItemText(IDC_IMPL_HSTAT, texte);
-  lireHauteur(texte, contexte_.hauteurStation);
-  SetDlgItemText(IDC_IMPL_HSTAT, deuxDecimales(contexte_.hauteurStation));
+  lireHauteur(texte, contexte_.options().hauteurStation);
+  SetDlgItemText(IDC_IMPL_HSTAT, deuxDecimales(contexte_.options().hauteurStation));
 }
 
 void CDlgImplantation::OnAjouter() {

@@ -27,11 +27,11 @@ void CDlgPrmDessImplantationAuto::depuis(const contexteImplantation& contexte) {
   const int couleurs[5] = {r.couleurNonVerifie, r.couleurNonVisible, r.couleurVisible,
                            r.couleurStationObs, r.couleurStationRef};
   for (int i = 0; i < 5; ++i) m_couleurs[i] = couleurs[i];
-  m_numeros = contexte.placerNumeros != 0;
-  m_implantations = contexte.dessinerLignes != 0;
-  m_textes = contexte.textesAnglesDistances != 0;
-  m_stations = contexte.dessinerStations != 0;
-  m_groupement = static_cast<int>(contexte.modeGroupement);
+  m_numeros = contexte.options().placerNumeros != 0;
+  m_implantations = contexte.options().dessinerLignes != 0;
+  m_textes = contexte.options().textesAnglesDistances != 0;
+  m_stations = contexte.options().dessinerStations != 0;
+  m_groupement = static_cast<int>(contexte.options().modeGroupement);
 }
 
 void CDlgPrmDessImplantationAuto::vers(contexteImplantation& contexte) const {
@@ -46,11 +46,11 @@ void CDlgPrmDessImplantationAuto::vers(contexteImplantation& contexte) const {
   r.couleurVisible = m_couleurs[2];
   r.couleurStationObs = m_couleurs[3];
   r.couleurStationRef = m_couleurs[4];
-  contexte.placerNumeros = m_numeros != 0;
-  contexte.dessinerLignes = m_implantations != 0;
-  contexte.textesAnglesDistances = m_textes != 0;
-  contexte.dessinerStations = m_stations != 0;
-  contexte.modeGroupement = static_cast<Adesk::UInt32>(m_groupement);
+  contexte.options().placerNumeros = m_numeros != 0;
+  contexte.options().dessinerLignes = m_implantations != 0;
+  contexte.options().textesAnglesDistances = m_textes != 0;
+  contexte.options().dessinerStations = m_stations != 0;
+  contexte.options().modeGroupement = static_cast<Adesk::UInt32>(m_groupement);
 }
 
 BOOL CDlgPrmDessImplantationAuto::OnInitDialog() {

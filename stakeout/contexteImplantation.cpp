@@ -17,7 +17,8 @@ bool contient(const std::vector<Adesk::UInt32>& ids, Adesk::UInt32 id) {
 }  // namespace
 
 contexteImplantation::contexteImplantation(const terrainImplantation* terrain)
-    : hauteurStation(reglagesGlobauxImplantation().hauteurMinimale), terrain_(terrain) {
+    : terrain_(terrain) {
+  options_.hauteurStation = reglagesGlobauxImplantation().hauteurMinimale;
   // Registered in every drawing a stake-out runs in, not only the first: marks written in a
   // drawing that does not know their application would be refused.
   enregistrerApplicationsImplantation();
@@ -26,9 +27,9 @@ contexteImplantation::contexteImplantation(const terrainImplantation* terrain)
 
 int contexteImplantation::drapeauxDessin() const {
   int drapeaux = 0;
-  if (dessinerLignes != 0) drapeaux |= kDessinLignes;
-  if (placerNumeros != 0) drapeaux |= kDessinNumeros;
-  if (textesAnglesDistances != 0) drapeaux |= kDessinDistance | kDessinAngle;
+  if (options_.dessinerLignes != 0) drapeaux |= kDessinLignes;
+  if (options_.placerNumeros != 0) drapeaux |= kDessinNumeros;
+  if (options_.textesAnglesDistances != 0) drapeaux |= kDessinDistance | kDessinAngle;
   return drapeaux;
 }
 
@@ -125,8 +126,8 @@ void contexteImplantation::recalculer(const std::vector<Adesk::UInt32>& identifi
       if (s->x() == kSansValeur || !terrain_->altitude(sol)) continue;
       s->setZ(sol.z);
     }
-    if (verifierVisibilite != 0) {
-      testerVisibilite(p, *s, hauteurStation, obstacles_, terrain_);
+    if (options_.verifierVisibilite != 0) {
+      testerVisibilite(p, *s, options_.hauteurStation, obstacles_, terrain_);
     } else {
       p.oublierVisibilite();
     }

@@ -17,6 +17,17 @@ inline constexpr Adesk::UInt32 kNePasGrouper = 0;
 inline constexpr Adesk::UInt32 kGrouperParStation = 1;
 inline constexpr Adesk::UInt32 kToutGrouper = 2;
 
+// The choices of one run: what is checked and drawn, and how the result is grouped.
+struct optionsImplantation {
+  Adesk::UInt32 verifierVisibilite = 1;
+  Adesk::UInt32 modeGroupement = kGrouperParStation;
+  Adesk::UInt32 dessinerStations = 1;
+  Adesk::UInt32 dessinerLignes = 1;
+  Adesk::UInt32 placerNumeros = 1;
+  Adesk::UInt32 textesAnglesDistances = 1;
+  double hauteurStation = 1.0;  // "H.Stat" (drawing units)
+};
+
 class contexteImplantation {
  public:
   // The terrain is the one the stake-out checks sight lines on (null: no terrain).
@@ -73,17 +84,13 @@ class contexteImplantation {
   parametresImplantation& parametres() { return parametres_; }
   numeroteurEntier& numerotation() { return numerotation_; }
 
-  Adesk::UInt32 verifierVisibilite = 1;
-  Adesk::UInt32 modeGroupement = kGrouperParStation;
-  Adesk::UInt32 dessinerStations = 1;
-  Adesk::UInt32 dessinerLignes = 1;
-  Adesk::UInt32 placerNumeros = 1;
-  Adesk::UInt32 textesAnglesDistances = 1;
-  double hauteurStation;  // "H.Stat" (drawing units)
+  optionsImplantation& options() { return options_; }
+  const optionsImplantation& options() const { return options_; }
 
  private:
   const terrainImplantation* terrain_;
   parametresImplantation parametres_;
+  optionsImplantation options_;
   numeroteurEntier numerotation_;
   std::vector<observationImplantation> points_;
   std::vector<std::unique_ptr<observationMiseEnStation>> stations_;

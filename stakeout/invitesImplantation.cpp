@@ -144,7 +144,7 @@ void saisirPointsImplantation(contexteImplantation& contexte) {
       }
       if (code != RTNORM) return;
       const int rang = contexte.ajouterPoint(point[0], point[1], kSansValeur);
-      if (contexte.placerNumeros != 0) contexte.dessinerPoint(contexte.points()[rang], kDessinNumeros);
+      if (contexte.options().placerNumeros != 0) contexte.dessinerPoint(contexte.points()[rang], kDessinNumeros);
       contexte.finirLot();
       continue;
     }
@@ -162,7 +162,7 @@ void saisirPointsImplantation(contexteImplantation& contexte) {
       if (contexte.pointExiste(p.x, p.y)) continue;
       // A plan drawn at elevation 0 says nothing of the ground: the terrain gives that Z.
       const int rang = contexte.ajouterPoint(p.x, p.y, p.z != 0.0 ? p.z : kSansValeur);
-      if (contexte.placerNumeros != 0) contexte.dessinerPoint(contexte.points()[rang], kDessinNumeros);
+      if (contexte.options().placerNumeros != 0) contexte.dessinerPoint(contexte.points()[rang], kDessinNumeros);
     }
     contexte.finirLot();
   }

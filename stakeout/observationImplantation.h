@@ -11,6 +11,9 @@ struct observationImplantation {
   // A copy keeps the identifier but not the drawn entities, which belong to the original.
   observationImplantation(const observationImplantation& autre);
   observationImplantation& operator=(const observationImplantation& autre);
+  // Moving (the list growing, a point removed before it) keeps them.
+  observationImplantation(observationImplantation&&) noexcept = default;
+  observationImplantation& operator=(observationImplantation&&) noexcept = default;
 
   // Back to "not verified".
   void oublierVisibilite() {

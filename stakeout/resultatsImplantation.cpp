@@ -159,10 +159,10 @@ CString texteAngleImplantation(const contexteImplantation& contexte, Adesk::UInt
 void dessinerResultatsImplantation(contexteImplantation& contexte) {
   const int drapeaux = contexte.drapeauxDessin();
   for (observationImplantation& p : contexte.points()) contexte.dessinerPoint(p, drapeaux);
-  if (contexte.dessinerStations != 0) {
+  if (contexte.options().dessinerStations != 0) {
     for (const auto& s : contexte.stations()) s->dessiner(drapeaux);
   }
-  if (contexte.modeGroupement == kNePasGrouper) return;
+  if (contexte.options().modeGroupement == kNePasGrouper) return;
   AcDbObjectIdArray tout;
   for (const auto& s : contexte.stations()) {
     AcDbObjectIdArray ids;
@@ -172,13 +172,13 @@ void dessinerResultatsImplantation(contexteImplantation& contexte) {
       ids.append(p.graphismes);
       p.graphismes.setLogicalLength(0);
     }
-    if (contexte.modeGroupement == kGrouperParStation) {
+    if (contexte.options().modeGroupement == kGrouperParStation) {
       grouper(ids);
     } else {
       tout.append(ids);
     }
   }
-  if (contexte.modeGroupement == kToutGrouper) {
+  if (contexte.options().modeGroupement == kToutGrouper) {
     for (observationImplantation& p : contexte.points()) {
       tout.append(p.graphismes);
       p.graphismes.setLogicalLength(0);

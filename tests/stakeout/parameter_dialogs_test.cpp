@@ -54,14 +54,14 @@ TEST_F(ParameterDialogs, GraphicsGoProcessWideAndOptionsIntoTheRun) {
   const reglagesImplantation& r = reglagesGlobauxImplantation();
   EXPECT_EQ(r.hauteurTexte, 2.5);
   EXPECT_EQ(r.tailleCroixStations, 4.0);  // the dialog's own value wins over twice the text
-  EXPECT_EQ(contexte_.textesAnglesDistances, 0u);
+  EXPECT_EQ(contexte_.options().textesAnglesDistances, 0u);
   EXPECT_EQ(contexte_.drapeauxDessin(), kDessinLignes | kDessinNumeros);
-  EXPECT_EQ(contexte_.modeGroupement, kToutGrouper);
+  EXPECT_EQ(contexte_.options().modeGroupement, kToutGrouper);
 
   answer({L"set 1172 9", L"check 1164 on", L"cancel"});
   EXPECT_FALSE(choisirParametresDessin(contexte_));
   EXPECT_EQ(r.hauteurTexte, 2.5);
-  EXPECT_EQ(contexte_.modeGroupement, kToutGrouper);
+  EXPECT_EQ(contexte_.options().modeGroupement, kToutGrouper);
   answer({L"set 1172 0", L"ok", L"cancel"});
   EXPECT_FALSE(choisirParametresDessin(contexte_));
 }

@@ -112,10 +112,10 @@ TEST_F(Results, GroupingByStationMakesOneGroupEachAndAllMakesOne) {
   contexte_->effacerGraphismes();
   EXPECT_GT(entities(L"((0 . \"LINE\"))"), 0);
 
-  contexte_->modeGroupement = kToutGrouper;
+  contexte_->options().modeGroupement = kToutGrouper;
   dessinerResultatsImplantation(*contexte_);
   EXPECT_EQ(anonymousGroups(), 3);
-  contexte_->modeGroupement = kNePasGrouper;
+  contexte_->options().modeGroupement = kNePasGrouper;
   dessinerResultatsImplantation(*contexte_);
   EXPECT_EQ(anonymousGroups(), 3);
   contexte_->effacerGraphismes();
@@ -149,6 +149,18 @@ TEST_F(Results, UnusedStationsGoWhenTheirPointsAreTakenBack) {
   EXPECT_EQ(entities(L"((0 . \"RAY\"))"), 0);  // its ray went with it
   EXPECT_EQ(contexte_->point(a)->identifiantStation, kAucunIdentifiant);
   contexte_->effacerGraphismes();
+}
+
+TEST_F(Results, MarkersDrawnAsPointsComeInAreErasedWhateverTheListBecame) {
+  for (int i = 0; i < 40; ++i) {
+    const int rank = contexte_->ajouterPoint(i, 0, kSansValeur);
+    contexte_->dessinerPoint(contexte_->points()[rank], kDessinNumeros);
+  }
+  contexte_->enleverPoints({contexte_->points()[3].identifiant});
+  EXPECT_EQ(entities(L"((0 . \"LINE\"))"), 78);
+  contexte_->effacerGraphismes();
+  EXPECT_EQ(entities(L"((0 . \"LINE\"))"), 0);
+  EXPECT_EQ(entities(L"((0 . \"TEXT\"))"), 0);
 }
 
 TEST_F(Results, NamesBatchesAndDuplicatesOfNewPoints) {
