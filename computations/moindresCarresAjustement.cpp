@@ -92,8 +92,7 @@ bool ajusterPlanimetrie(reseauMoindresCarres& r, const formulesPoids& formules, 
   double chi2 = 0;
   for (size_t k = 0; k < lignes.size(); ++k) {
     const ligneSysteme& l = lignes[k];
-    double v = -l.l;
-    for (int t = 0; t < l.termes; ++t) v += l.coefficient[t] * x[l.colonne[t]];
+    const double v = l.residu(x);
     chi2 += l.poids * v * v;
     CString ligne;
     if (r.observations[numeros[k]].type == kObsDistance)

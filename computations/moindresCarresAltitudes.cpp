@@ -85,10 +85,8 @@ bool calculerAltitudes(reseauMoindresCarres& r, CString& journal, methodeResolut
     if (colonne[p] >= 0) r.points[p].z += x[colonne[p]];
   double chi2 = 0;
   for (size_t k = 0; k < lignes.size(); ++k) {
-    const ligneSysteme& l = lignes[k];
-    double v = -l.l;
-    for (int t = 0; t < l.termes; ++t) v += l.coefficient[t] * x[l.colonne[t]];
-    chi2 += l.poids * v * v;
+    const double v = lignes[k].residu(x);
+    chi2 += lignes[k].poids * v * v;
     CString ligne;
     ligne.Format(L"Résidu pour l'observation %d (mm) =%14.10f ", numeros[k], v * 1000);
     ajouterLigne(journal, ligne);

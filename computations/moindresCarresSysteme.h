@@ -19,6 +19,12 @@ struct ligneSysteme {
     coefficient[termes] = coef;
     ++termes;
   }
+  // The residual of the row for the solution x: A·x − l.
+  double residu(const std::vector<double>& x) const {
+    double v = -l;
+    for (int t = 0; t < termes; ++t) v += coefficient[t] * x[colonne[t]];
+    return v;
+  }
 };
 
 // Solves the normal equations of the rows for `inconnues` unknowns. On success logs the solution

@@ -64,6 +64,13 @@ double sommeDistances(const std::vector<obsPolygonale>& lignes) {
   return d;
 }
 
+// What both traverses check first: at least two legs, and legs that have a length.
+int verifierLignes(const std::vector<obsPolygonale>& lignes, double& distanceTotale) {
+  if (lignes.size() < 2) return kDonneesInsuffisantes;
+  distanceTotale = sommeDistances(lignes);
+  return distanceTotale == 0 ? kDistanceTotaleNulle : kPolygonaleCalculee;
+}
+
 }  // namespace
 
 std::vector<obsPolygonale> convertirLignes(const std::vector<ligneObservation>& lignes) {
@@ -92,12 +99,11 @@ const wchar_t* messageStatut(int statut) {
 int calculerPolygonaleFermee(const stationConnue& depart, int nivellement, int unite,
                              std::vector<obsPolygonale>& lignes, resultatPolygonaleFermee& r) {
   r = resultatPolygonaleFermee();
+  const int verifie = verifierLignes(lignes, r.distanceTotale);
+  if (verifie != kPolygonaleCalculee) return verifie;
   const size_t n = lignes.size();
-  if (n < 2) return kDonneesInsuffisantes;
   const double T = tourComplet(unite);
   const double f = versRadians(unite);
-  r.distanceTotale = sommeDistances(lignes);
-  if (r.distanceTotale == 0) return kDistanceTotaleNulle;
 
   r.interieurs.resize(n);
   for (size_t i = 0; i < n; ++i) {
@@ -157,12 +163,11 @@ int calculerPolygonaleOuverte(const stationConnue& depart, const stationConnue& 
                               double fermeture, int nivellement, int unite,
                               std::vector<obsPolygonale>& lignes, resultatPolygonaleOuverte& r) {
   r = resultatPolygonaleOuverte();
+  const int verifie = verifierLignes(lignes, r.distanceTotale);
+  if (verifie != kPolygonaleCalculee) return verifie;
   const size_t n = lignes.size();
-  if (n < 2) return kDonneesInsuffisantes;
   const double T = tourComplet(unite);
   const double f = versRadians(unite);
-  r.distanceTotale = sommeDistances(lignes);
-  if (r.distanceTotale == 0) return kDistanceTotaleNulle;
 
   r.angles.resize(n);
   for (size_t i = 0; i < n; ++i) r.angles[i] = reduireModulo(lignes[i].angle, T);
