@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-struct AcDbStub;
+class AcDbStub;
 
 class HandleIndex {
  public:
