@@ -205,8 +205,14 @@ mode_t modeForSavedFile(const std::string& path) {
 // entity) leaves the previous file as it was and the folder without a stray temporary.
 Acad::ErrorStatus writeDrawingFile(AcDbDatabase* database, const std::string& path, int precision) {
   DatabaseState& state = database->state();
-  std::string temporary = path + ".XXXXXX";
-  int descriptor = ::mkstemp(temporary.data());
+  // "plan.dxf.tmp", made for this save only; when a file of that name is already there (left by
+  // a crash, or someone's own), a name of its own beside it rather than writing over that file.
+  std::string temporary = path + ".tmp";
+  int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (descriptor < 0 && errno == EEXIST) {
+    temporary = path + ".XXXXXX";
+    descriptor = ::mkstemp(temporary.data());
+  }
   std::FILE* file = descriptor >= 0 ? ::fdopen(descriptor, "wb") : nullptr;
   if (file == nullptr) {
     std::string reason = std::strerror(errno);
