@@ -44,6 +44,7 @@ TEST_F(LispLimits, RunawayProgramsEndInAnError) {
   // Unattended callers bound the work of one evaluation; the next evaluation starts afresh.
   lisp_.setEvaluationLimit(10000);
   EXPECT_EQ(run(L"(while t (setq i 1))"), L"; error: evaluation limit reached");
+  EXPECT_EQ(run(L"(while repeat each x)"), L"; error: evaluation limit reached");  // found by fuzzing
   EXPECT_EQ(run(L"(setq i 0) (repeat 100 (setq i (1+ i)))"), L"100");
 }
 
