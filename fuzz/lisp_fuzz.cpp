@@ -3,8 +3,11 @@
 // commands that write files.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
+#include "ed/editor.h"
+#include "ed/input_source.h"
 #include "lisp/interpreter.h"
 #include "lisp/reader.h"
 #include "os/codepage.h"
@@ -29,6 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (mentionsCommand(text)) return 0;
   std::wstring source = utf8ToWide(text);
   static DiscardOutput output;
+  // Functions that ask the user (getpoint, getstring…) find no answer instead of waiting on stdin.
+  static const bool quiet = [] {
+    ed::Editor::instance().transcript().setStdout(false);
+    ed::Editor::instance().setInput(std::make_unique<ed::QueueSource>());
+    return true;
+  }();
+  (void)quiet;
   lisp::Interpreter interpreter;
   interpreter.setOutput(&output);
   interpreter.setEvaluationLimit(20000);

@@ -11,22 +11,21 @@
 void buildDefaultDrawing(AcDbDatabase* database);
 
 AcDbStub* DatabaseState::newStub() {
-  while (byHandle.count(nextHandle) != 0) ++nextHandle;
+  while (byHandle.contains(nextHandle)) ++nextHandle;
   AcDbStub& stub = stubs.emplace_back();
   stub.database = owner;
   stub.handle = AcDbHandle(nextHandle);
-  byHandle.emplace(nextHandle, &stub);
+  byHandle.insert(nextHandle, &stub);
   ++nextHandle;
   return &stub;
 }
 
 AcDbStub* DatabaseState::stubForHandle(AcDbHandle handle) {
-  auto found = byHandle.find(handle.value());
-  if (found != byHandle.end()) return found->second;
+  if (AcDbStub* found = byHandle.find(handle.value())) return found;
   AcDbStub& stub = stubs.emplace_back();
   stub.database = owner;
   stub.handle = handle;
-  byHandle.emplace(handle.value(), &stub);
+  byHandle.insert(handle.value(), &stub);
   if (handle.value() >= nextHandle) nextHandle = handle.value() + 1;
   return &stub;
 }
@@ -74,9 +73,8 @@ Acad::ErrorStatus AcDbDatabase::getAcDbObjectId(AcDbObjectId& id, bool createIfN
                                                 const AcDbHandle& handle, Adesk::UInt32) {
   id.setNull();
   if (handle.isNull()) return Acad::eNullHandle;
-  auto found = state_->byHandle.find(handle.value());
-  if (found != state_->byHandle.end()) {
-    id = AcDbObjectId(found->second);
+  if (AcDbStub* found = state_->byHandle.find(handle.value())) {
+    id = AcDbObjectId(found);
     return Acad::eOk;
   }
   if (!createIfNotFound) return Acad::eUnknownHandle;

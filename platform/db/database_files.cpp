@@ -1,5 +1,6 @@
 // The file functions of a drawing database: reading and writing DXF files.
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -77,6 +78,43 @@ Acad::ErrorStatus readWholeFile(const std::string& path, std::string& text, std:
   return Acad::eOk;
 }
 
+// A file's text for the reader: a private read-only mapping when the system gives one, so that the
+// reader can give its pages back as it goes, else a copy in memory.
+class FileText {
+ public:
+  FileText() = default;
+  FileText(const FileText&) = delete;
+  FileText& operator=(const FileText&) = delete;
+  ~FileText() {
+    if (map_ != nullptr) ::munmap(map_, size_);
+  }
+
+  Acad::ErrorStatus open(const std::string& path, std::string& reason) {
+    int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info;
+    if (descriptor >= 0 && ::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+      void* map = ::mmap(nullptr, static_cast<size_t>(info.st_size), PROT_READ, MAP_PRIVATE, descriptor, 0);
+      if (map != MAP_FAILED) {
+        map_ = map;
+        size_ = static_cast<size_t>(info.st_size);
+        ::close(descriptor);
+        return Acad::eOk;
+      }
+    }
+    if (descriptor >= 0) ::close(descriptor);
+    return readWholeFile(path, copy_, reason);
+  }
+  std::string_view view() const {
+    return map_ != nullptr ? std::string_view(static_cast<const char*>(map_), size_) : std::string_view(copy_);
+  }
+  bool mapped() const { return map_ != nullptr; }
+
+ private:
+  void* map_ = nullptr;
+  size_t size_ = 0;
+  std::string copy_;
+};
+
 void writeLog(const ACHAR* logFileName, const std::vector<std::string>& lines) {
   if (logFileName == nullptr || *logFileName == 0) return;
   std::FILE* log = std::fopen(fileSystemPath(logFileName).c_str(), "w");
@@ -105,8 +143,9 @@ Acad::ErrorStatus readDrawingFile(AcDbDatabase* target, const std::string& path,
   DatabaseState& state = target->state();
   state.readReport.warnings.clear();
   state.lastError.clear();
-  std::string text, reason;
-  Acad::ErrorStatus es = readWholeFile(path, text, reason);
+  std::string reason;
+  FileText text;
+  Acad::ErrorStatus es = text.open(path, reason);
   if (es != Acad::eOk) {
     state.lastError = dxf::msg::cannotRead(path, reason);
     state.readReport.warnings = {reason};
@@ -116,7 +155,7 @@ Acad::ErrorStatus readDrawingFile(AcDbDatabase* target, const std::string& path,
   auto read = std::make_unique<AcDbDatabase>(false, true);
   std::vector<std::string> warnings;
   try {
-    dxf::readDrawing(read.get(), text, warnings);
+    dxf::readDrawing(read.get(), text.view(), warnings, text.mapped());
   } catch (const dxf::DxfReadError& error) {
     std::string detail = error.line() > 0 ? dxf::msg::atLine(error.line(), error.detail()) : error.detail();
     state.lastError = dxf::msg::cannotRead(path, detail);
@@ -166,8 +205,14 @@ mode_t modeForSavedFile(const std::string& path) {
 // entity) leaves the previous file as it was and the folder without a stray temporary.
 Acad::ErrorStatus writeDrawingFile(AcDbDatabase* database, const std::string& path, int precision) {
   DatabaseState& state = database->state();
-  std::string temporary = path + ".XXXXXX";
-  int descriptor = ::mkstemp(temporary.data());
+  // "plan.dxf.tmp", made for this save only; when a file of that name is already there (left by
+  // a crash, or someone's own), a name of its own beside it rather than writing over that file.
+  std::string temporary = path + ".tmp";
+  int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (descriptor < 0 && errno == EEXIST) {
+    temporary = path + ".XXXXXX";
+    descriptor = ::mkstemp(temporary.data());
+  }
   std::FILE* file = descriptor >= 0 ? ::fdopen(descriptor, "wb") : nullptr;
   if (file == nullptr) {
     std::string reason = std::strerror(errno);

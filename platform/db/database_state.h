@@ -4,13 +4,13 @@
 #include <deque>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "db/dbdatabase.h"
 #include "db/dbobject.h"
 #include "db/dbundo.h"
+#include "db/handle_index.h"
 #include "ge/gepnt3d.h"
 
 // The slot of one object: what an AcDbObjectId points to. It exists as soon as a handle is known
@@ -33,7 +33,7 @@ struct HeaderVariable {
 struct DatabaseState {
   AcDbDatabase* owner = nullptr;
   std::deque<AcDbStub> stubs;
-  std::unordered_map<Adesk::UInt64, AcDbStub*> byHandle;
+  HandleIndex byHandle;
   Adesk::UInt64 nextHandle = 1;
   int openObjects = 0;
 

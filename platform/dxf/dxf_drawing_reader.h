@@ -22,7 +22,7 @@ namespace dxf {
 
 class DrawingReader {
  public:
-  DrawingReader(AcDbDatabase* database, std::string_view text);
+  DrawingReader(AcDbDatabase* database, std::string_view text, bool releasableText = false);
   void read();
   std::vector<std::string>& warnings() { return context_.warnings(); }
 
@@ -86,6 +86,9 @@ class DrawingReader {
   bool sawTables_ = false;
   bool sawEof_ = false;
   bool replay_ = false;  // the current object is read again by the next nextObject()
+  bool releasableText_;
+  size_t releasedUpTo_ = 0;  // offset of the text below which its pages were given back
+  void releaseReadText();
 
   // The entity whose followers (ATTRIB, VERTEX) are being read, until its SEQEND.
   struct Sequence {

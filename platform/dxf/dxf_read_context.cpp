@@ -1,5 +1,7 @@
 #include "dxf/dxf_read_context.h"
 
+#include <algorithm>
+
 #include "db/dbdatabase.h"
 #include "dxf/dxf_error.h"
 #include "dxf/dxf_messages.h"
@@ -22,6 +24,13 @@ double realOf(const DxfToken& token) {
 }
 
 }  // namespace
+
+void DxfReadContext::sealDefinitions() {
+  // Files write their objects mostly in handle order: sorting is then almost free.
+  std::sort(defined_.begin(), defined_.end());
+  defined_.erase(std::unique(defined_.begin(), defined_.end()), defined_.end());
+  defined_.shrink_to_fit();
+}
 
 size_t DxfReadContext::convert(const DxfToken* tokens, size_t count, DxfItem& item) {
   const DxfToken& token = tokens[0];

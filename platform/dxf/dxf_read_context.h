@@ -2,9 +2,9 @@
 // the header chose, the handles the file defines (so that a reference to a handle nobody defines
 // is found while it is read), and the report of repairs.
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "db/dbtag.h"
@@ -22,9 +22,15 @@ class DxfReadContext {
   AcDbDatabase* database() const { return database_; }
   DxfTextDecoder& decoder() { return decoder_; }
 
-  // Handles given to objects in the file. References to other handles are dangling.
-  void defineHandle(std::uint64_t handle) { defined_.insert(handle); }
-  bool isDefined(std::uint64_t handle) const { return defined_.count(handle) != 0; }
+  // Handles given to objects in the file. References to other handles are dangling. All are
+  // defined first (one pass over the file), then sealed, then looked up: a sorted list takes a
+  // fifth of the memory of a hash set for the hundreds of thousands of handles of a large plan.
+  void defineHandle(std::uint64_t handle) { defined_.push_back(handle); }
+  void sealDefinitions();
+  size_t definedCount() const { return defined_.size(); }
+  bool isDefined(std::uint64_t handle) const {
+    return std::binary_search(defined_.begin(), defined_.end(), handle);
+  }
   std::uint64_t largestDefinedHandle() const { return largest_; }
   void noteLargestHandle(std::uint64_t handle) {
     if (handle > largest_) largest_ = handle;
@@ -40,7 +46,7 @@ class DxfReadContext {
  private:
   AcDbDatabase* database_;
   DxfTextDecoder decoder_;
-  std::unordered_set<std::uint64_t> defined_;
+  std::vector<std::uint64_t> defined_;
   std::uint64_t largest_ = 0;
   std::vector<std::string> warnings_;
 };

@@ -1,7 +1,11 @@
 // Sections of a drawing file: structure, header, classes, tables and non-graphical objects.
 #include "dxf/dxf_reader.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 
 #include "db/database_state.h"
@@ -25,8 +29,28 @@ bool isGraphicalSection(std::string_view name) {
 
 }  // namespace
 
-DrawingReader::DrawingReader(AcDbDatabase* database, std::string_view text)
-    : db_(database), state_(database->state()), text_(text), tokens_(text), context_(database) {}
+DrawingReader::DrawingReader(AcDbDatabase* database, std::string_view text, bool releasableText)
+    : db_(database),
+      state_(database->state()),
+      text_(text),
+      tokens_(text),
+      context_(database),
+      releasableText_(releasableText) {}
+
+void DrawingReader::releaseReadText() {
+  // Whole pages well behind the current object, a few megabytes at a time. A page read again later
+  // (a name seen early) comes back from the file: the mapping is private and never written.
+  constexpr size_t kStep = size_t(2) << 20;
+  const size_t page = static_cast<size_t>(::sysconf(_SC_PAGESIZE));
+  size_t upTo = typeToken_.value.data() - text_.data();
+  if (upTo < releasedUpTo_ + kStep + page) return;
+  uintptr_t begin = reinterpret_cast<uintptr_t>(text_.data()) + releasedUpTo_;
+  uintptr_t end = reinterpret_cast<uintptr_t>(text_.data()) + upTo - page;
+  begin = (begin + page - 1) / page * page;
+  end = end / page * page;
+  if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_DONTNEED);
+  releasedUpTo_ = upTo - page;
+}
 
 // A first pass over the whole text finds the handles the file gives its objects, so that a
 // reference to a handle no object has is known as soon as it is read; it also finds the damage
@@ -69,6 +93,9 @@ void DrawingReader::scanHandles() {
     }
   }
   if (!any) throw DxfReadError(Acad::eDxfReadAborted, 0, msg::emptyFile());
+  context_.sealDefinitions();
+  // Every handle of the file gets its slot: the index is made the right size once.
+  state_.byHandle.reserve(state_.byHandle.size() + context_.definedCount());
 }
 
 bool DrawingReader::nextObject() {
@@ -84,6 +111,7 @@ bool DrawingReader::nextObject() {
   }
   typeToken_ = token;
   type_ = trimBlanks(token.value);
+  if (releasableText_) releaseReadText();
   object_.clear();
   while (tokens_.next(token)) {
     if (token.code == 0) {
@@ -358,13 +386,15 @@ void DrawingReader::finish() {
 
 namespace dxf {
 
-void readDrawing(AcDbDatabase* database, std::string_view text, std::vector<std::string>& warnings) {
+void readDrawing(AcDbDatabase* database, std::string_view text, std::vector<std::string>& warnings,
+                 bool releasableText) {
   std::string fromBinary;
   if (isBinaryDrawing(text)) {
     fromBinary = binaryDrawingToText(text);
     text = fromBinary;
+    releasableText = false;
   }
-  DrawingReader reader(database, text);
+  DrawingReader reader(database, text, releasableText);
   try {
     reader.read();
   } catch (...) {

@@ -25,6 +25,8 @@ class DxfTokenizer {
   // Line number of the next line to read (1-based).
   int line() const { return line_; }
   bool atEnd() const { return pos_ >= text_.size() && !pushedBack_; }
+  // Offset in the text of what the next read starts with.
+  size_t position() const { return pos_; }
 
  private:
   bool readLine(std::string_view& line);

@@ -179,6 +179,10 @@ struct DepthGuard {
 
 ValuePtr Interpreter::eval(const ValuePtr& form) {
   if (!form) return nullptr;
+  // Every form counts, symbols too: (while x) evaluates nothing else.
+  if (evaluationLimit_ > 0 && ++evaluated_ > evaluationLimit_) {
+    throw LispError(L"evaluation limit reached");
+  }
   switch (form->type) {
     case Type::kSymbol:
       return symbolValue(form->text);
@@ -188,9 +192,6 @@ ValuePtr Interpreter::eval(const ValuePtr& form) {
       return form;
   }
   DepthGuard guard(depth_);
-  if (evaluationLimit_ > 0 && ++evaluated_ > evaluationLimit_) {
-    throw LispError(L"evaluation limit reached");
-  }
   const ValuePtr& head = form->car;
   ValuePtr function;
   if (head && head->type == Type::kSymbol) {

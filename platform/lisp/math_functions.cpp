@@ -11,12 +11,15 @@ namespace {
 
 typedef std::vector<ValuePtr> Args;
 
+// Every argument is checked to be a number before any is used, so that (* 1.5 nil) is a bad
+// argument and not a read through nil.
 bool allInts(const Args& a) {
+  bool ints = true;
   for (const ValuePtr& v : a) {
     numberArg(v);
-    if (v->type != Type::kInt) return false;
+    ints = ints && v->type == Type::kInt;
   }
-  return true;
+  return ints;
 }
 
 Adesk::Int32 wrap(Adesk::Int64 value) {
@@ -164,8 +167,12 @@ ValuePtr fnLog(Interpreter&, const Args& a) {
 ValuePtr fnExpt(Interpreter&, const Args& a) {
   checkArgCount(a, 2, 2);
   if (allInts(a) && a[1]->integer >= 0) {
-    Adesk::Int32 result = 1;
-    for (Adesk::Int32 i = 0; i < a[1]->integer; ++i) result = wrap(Adesk::Int64(result) * a[0]->integer);
+    // By squaring, wrapping as repeated products would: a large exponent costs 31 steps.
+    Adesk::Int32 result = 1, base = a[0]->integer;
+    for (Adesk::Int32 e = a[1]->integer; e > 0; e >>= 1) {
+      if (e & 1) result = wrap(Adesk::Int64(result) * base);
+      base = wrap(Adesk::Int64(base) * base);
+    }
     return makeInt(result);
   }
   return makeReal(std::pow(numberOf(a[0]), numberOf(a[1])));

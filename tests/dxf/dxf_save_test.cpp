@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <string>
 #include <vector>
@@ -114,4 +115,16 @@ TEST(DxfSave, FullDiskKeepsThePreviousFile) {
   EXPECT_EQ(status, 1);
   EXPECT_EQ(readText(folder + "/plan.dxf"), "previous contents");
   EXPECT_EQ(filesIn(folder), std::vector<std::string>{"plan.dxf"});
+}
+
+TEST(DxfSave, AFileNamedLikeTheTemporaryIsLeftAlone) {
+  std::string folder = folderWithPlan("save_tmp_taken", "previous contents");
+  writeText(folder + "/plan.dxf.tmp", "someone's own file");
+  AcDbDatabase db;
+  ASSERT_EQ(db.saveAs(wide(folder + "/plan.dxf").c_str()), Acad::eOk) << db.lastError();
+  EXPECT_EQ(readText(folder + "/plan.dxf.tmp"), "someone's own file");
+  EXPECT_EQ(readText(folder + "/plan.dxf").rfind("  0\nSECTION", 0), 0u);
+  std::vector<std::string> files = filesIn(folder);
+  std::sort(files.begin(), files.end());
+  EXPECT_EQ(files, (std::vector<std::string>{"plan.dxf", "plan.dxf.tmp"}));
 }

@@ -44,5 +44,19 @@ TEST_F(LispLimits, RunawayProgramsEndInAnError) {
   // Unattended callers bound the work of one evaluation; the next evaluation starts afresh.
   lisp_.setEvaluationLimit(10000);
   EXPECT_EQ(run(L"(while t (setq i 1))"), L"; error: evaluation limit reached");
+  EXPECT_EQ(run(L"(while repeat each x)"), L"; error: evaluation limit reached");  // found by fuzzing
   EXPECT_EQ(run(L"(setq i 0) (repeat 100 (setq i (1+ i)))"), L"100");
+}
+
+// Inputs the LISP fuzzer found harmful.
+TEST_F(LispLimits, FoundByFuzzing) {
+  // A real before nil: nil was read as a number.
+  EXPECT_EQ(run(L"(* 1.5 nil)"), L"; error: bad argument type: numberp: nil");
+  EXPECT_EQ(run(L"(+ 2 1.5 nil)"), L"; error: bad argument type: numberp: nil");
+  EXPECT_EQ(run(L"(max 2.5 nil)"), L"; error: bad argument type: numberp: nil");
+  // A huge integer exponent was a loop of that many products.
+  EXPECT_EQ(run(L"(expt 2 30)"), L"1073741824");
+  EXPECT_EQ(run(L"(expt 3 5)"), L"243");
+  EXPECT_EQ(run(L"(expt 2 32)"), L"0");  // wraps as 32-bit integers do
+  EXPECT_EQ(run(L"(expt 1 2000000000)"), L"1");
 }

@@ -1,0 +1,2 @@
+(defun carre (x) (* x c¦¦ x xx)
+)(carre 12.5)
