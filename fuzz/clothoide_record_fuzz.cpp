@@ -23,7 +23,10 @@ resbuf* chainFrom(const uint8_t* data, size_t size) {
     if (code == 1071) {
       int32_t value = kMarqueurClothoide;
       if (kind & 0x80) {
-        if (at + 4 > size) break;
+        if (at + 4 > size) {
+          acutRelRb(item);
+          break;
+        }
         std::memcpy(&value, data + at, 4);
         at += 4;
       }
