@@ -68,7 +68,8 @@ bool elementClothoide::pointA(double s, AcGePoint2d& point) const {
   AcGePoint2d local;
   if (!pointLocal(s, local)) return false;
   point = local.transformBy(localVersDessin());
-  return true;
+  // Extreme parameters read from a drawing can overflow the placement: no point rather than NaN.
+  return std::isfinite(point.x) && std::isfinite(point.y);
 }
 
 double elementClothoide::rayonA(double s) const {
