@@ -101,22 +101,6 @@ TEST(CoordinatesTableLayout, CodeAndLabelColumnsRowLinesAndTallTexts) {
 
 class CoordinatesTable : public ExchangeDrawing {
  protected:
-  int compter(AcRxClass* classe) {
-    AcDbBlockTableRecord* espace = nullptr;
-    acdbOpenObject(espace, db_.modelSpaceId(), AcDb::kForRead);
-    AcDbBlockTableRecordIterator* it = nullptr;
-    espace->newIterator(it);
-    int n = 0;
-    for (; !it->done(); it->step()) {
-      AcDbEntity* e = nullptr;
-      if (it->getEntity(e, AcDb::kForRead) != Acad::eOk) continue;
-      if (e->isKindOf(classe)) ++n;
-      e->close();
-    }
-    delete it;
-    espace->close();
-    return n;
-  }
   int groupes() {
     AcDbDictionary* d = nullptr;
     db_.getGroupDictionary(d, AcDb::kForRead);
@@ -131,9 +115,9 @@ TEST_F(CoordinatesTable, TwoSelectedRowsOfFiftyInOneGroup) {
   answer({L"select 1112 3,7", L"click 1111", L"set 1132 1.5", L"ok", L"10,100", L"ok"});
   commandeTableXYZ();
   // 4 headings, 2 rows of 4 cells less the missing Z of point 4.
-  EXPECT_EQ(compter(AcDbText::desc()), 11);
-  EXPECT_EQ(compter(AcDbLine::desc()), 4);
-  EXPECT_EQ(compter(AcDbPolyline::desc()), 1);
+  EXPECT_EQ(entitesDuModele(AcDbText::desc()), 11);
+  EXPECT_EQ(entitesDuModele(AcDbLine::desc()), 4);
+  EXPECT_EQ(entitesDuModele(AcDbPolyline::desc()), 1);
   EXPECT_EQ(groupes(), 1);
   EXPECT_NE(transcript().find(L"\nPosition de la table des coordonnées"), std::wstring::npos);
 }
@@ -143,7 +127,7 @@ TEST_F(CoordinatesTable, CancelNoCornerAndRangeOfTheHeight) {
   answer({L"click 1111", L"cancel", L"click 1111", L"set 1132 0", L"ok", L"ok", L"set 1132 2", L"ok", L"^C", L"ok",
           L"ok"});
   commandeTableXYZ();
-  EXPECT_EQ(compter(AcDbText::desc()), 0);
+  EXPECT_EQ(entitesDuModele(AcDbText::desc()), 0);
   EXPECT_EQ(groupes(), 0);
   EXPECT_NE(transcript().find(L"Entrez un nombre compris entre 0.001 et 1000000."), std::wstring::npos) << transcript();
   EXPECT_NE(transcript().find(L"Abandon"), std::wstring::npos);

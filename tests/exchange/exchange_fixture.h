@@ -11,6 +11,8 @@
 #include "codification/globalCodification.h"
 #include "db/dbapserv.h"
 #include "db/dbdatabase.h"
+#include "db/dbentity.h"
+#include "db/dbsymtb.h"
 #include "ed/ed_fixture.h"
 #include "points/listePointsDuDessin.h"
 #include "resources/ressourcesModule.h"
@@ -54,6 +56,23 @@ class ExchangeDrawing : public ScriptedEditor {
     return s.str();
   }
   bool existe(const char* nom) const { return std::filesystem::exists(dossier_ / nom); }
+  // How many entities of that class model space holds.
+  int entitesDuModele(AcRxClass* classe) {
+    AcDbBlockTableRecord* espace = nullptr;
+    EXPECT_EQ(acdbOpenObject(espace, db_.modelSpaceId(), AcDb::kForRead), Acad::eOk);
+    AcDbBlockTableRecordIterator* it = nullptr;
+    espace->newIterator(it);
+    int n = 0;
+    for (; !it->done(); it->step()) {
+      AcDbEntity* e = nullptr;
+      if (it->getEntity(e, AcDb::kForRead) != Acad::eOk) continue;
+      if (e->isKindOf(classe)) ++n;
+      e->close();
+    }
+    delete it;
+    espace->close();
+    return n;
+  }
 
   AcDbDatabase db_;
   projetsTopo projet_;

@@ -16,22 +16,6 @@ class PointCommands : public ExchangeDrawing {
       ajouter(nom.c_str(), 1000 + i, 2000 + i, i % 10 == 0 ? kSansValeur : 10.5 + i, 1 + i % 3);
     }
   }
-  int entitesDuModele(AcRxClass* classe) {
-    AcDbBlockTableRecord* espace = nullptr;
-    EXPECT_EQ(acdbOpenObject(espace, db_.modelSpaceId(), AcDb::kForRead), Acad::eOk);
-    AcDbBlockTableRecordIterator* it = nullptr;
-    espace->newIterator(it);
-    int n = 0;
-    for (; !it->done(); it->step()) {
-      AcDbEntity* e = nullptr;
-      if (it->getEntity(e, AcDb::kForRead) != Acad::eOk) continue;
-      if (e->isKindOf(classe)) ++n;
-      e->close();
-    }
-    delete it;
-    espace->close();
-    return n;
-  }
 };
 
 TEST_F(PointCommands, EachCommandShowsItsButtons) {

@@ -22,27 +22,9 @@
 #include "points/listePointsDuDessin.h"
 #include "points/stockageTopo.h"
 #include "rx/acdocman.h"
+#include "tools/module_functions.h"
 
 namespace {
-
-// The functions as the module's table defines them, called the way the host calls them.
-class PointFunctions : public lisp::ExternalFunctionHandler {
- public:
-  bool isDefined(const std::wstring& name) const override { return functions_.count(name) != 0; }
-  int invoke(const std::wstring& name, lisp::Interpreter&) override {
-    acedRetVoid();
-    functions_.at(name)();
-    return RTNORM;
-  }
-
- private:
-  std::map<std::wstring, void (*)()> functions_ = {
-      {L"ADD_PT", lispAddPt},         {L"TPCDADDPT", lispTpcdAddPt},   {L"ENAME_PT", lispEnamePt},
-      {L"MAXNUM", lispMaxNum},        {L"SELECT_ALL", lispSelectAll},  {L"SELONCODE", lispSelonCode},
-      {L"SELONNUM", lispSelonNum},    {L"REG_PTS", lispRegPts},        {L"CHGREPPTS", lispChgRepPts},
-      {L"UPDARXTTXT", lispUpdArxtTxt}, {L"C:ZOOMLEVE", lispZoomLeve}, {L"C:TOPJNDRE", lispTopJndre},
-      {L"SELECTIONNERCODE", lispSelectionnerCode}};
-};
 
 class PointsLisp : public ScriptedEditor {
  protected:
@@ -100,7 +82,12 @@ class PointsLisp : public ScriptedEditor {
     return names;
   }
 
-  PointFunctions functions_;
+  FonctionsModule functions_{{
+      {L"ADD_PT", lispAddPt},         {L"TPCDADDPT", lispTpcdAddPt},   {L"ENAME_PT", lispEnamePt},
+      {L"MAXNUM", lispMaxNum},        {L"SELECT_ALL", lispSelectAll},  {L"SELONCODE", lispSelonCode},
+      {L"SELONNUM", lispSelonNum},    {L"REG_PTS", lispRegPts},        {L"CHGREPPTS", lispChgRepPts},
+      {L"UPDARXTTXT", lispUpdArxtTxt}, {L"C:ZOOMLEVE", lispZoomLeve}, {L"C:TOPJNDRE", lispTopJndre},
+      {L"SELECTIONNERCODE", lispSelectionnerCode}}};
   projetsTopo project_;
   AcApDocument* document_ = nullptr;
 };

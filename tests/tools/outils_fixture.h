@@ -23,25 +23,8 @@
 #include "resources/ressourcesModule.h"
 #include "rx/acdocman.h"
 #include "tools/commandesOutils.h"
+#include "tools/module_functions.h"
 #include "ui/dialog_driver.h"
-
-class FonctionsOutils : public lisp::ExternalFunctionHandler {
- public:
-  bool isDefined(const std::wstring& name) const override { return functions_.count(name) != 0; }
-  int invoke(const std::wstring& name, lisp::Interpreter&) override {
-    acedRetVoid();
-    functions_.at(name)();
-    return RTNORM;
-  }
-
- private:
-  std::map<std::wstring, void (*)()> functions_ = {
-      {L"SUPERPOS", lispSuperpos},           {L"C:ALLEGERDESSIN", lispAllegerDessin},
-      {L"C:PROJPOLY", lispProjPoly},         {L"C:POINTSPARDECALAGE", lispPointsParDecalage},
-      {L"C:JLDEPORTPNTS", lispJlDeportPnts}, {L"C:DISSOCBLOCK", lispDissocBlock},
-      {L"C:JLAJUSTERZ", lispJlAjusterZ},     {L"CARROYAGE", commandeCarroyage},
-      {L"RECT3PT", commandeRect3Pt}};
-};
 
 class OutilsDessin : public ScriptedEditor {
  protected:
@@ -123,6 +106,11 @@ class OutilsDessin : public ScriptedEditor {
   listePointsDuDessin& table() { return *projet_.currTable(); }
 
   AcApDocument* document_ = nullptr;
-  FonctionsOutils fonctions_;
+  FonctionsModule fonctions_{{
+      {L"SUPERPOS", lispSuperpos},           {L"C:ALLEGERDESSIN", lispAllegerDessin},
+      {L"C:PROJPOLY", lispProjPoly},         {L"C:POINTSPARDECALAGE", lispPointsParDecalage},
+      {L"C:JLDEPORTPNTS", lispJlDeportPnts}, {L"C:DISSOCBLOCK", lispDissocBlock},
+      {L"C:JLAJUSTERZ", lispJlAjusterZ},     {L"CARROYAGE", commandeCarroyage},
+      {L"RECT3PT", commandeRect3Pt}}};
   projetsTopo projet_;
 };
