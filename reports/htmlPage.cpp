@@ -60,17 +60,21 @@ CStringA htmlPage::page() const {
   return html;
 }
 
-// Written as a text file of the host's platform: every line ends with CR LF.
+// Every line ends with CR LF, written here once: the file is opened in binary so that no text
+// mode adds a second CR, and a line already ending with CR LF (report texts carry some) keeps
+// its single CR.
 void htmlPage::write() {
   if (temporary_ || path_.IsEmpty()) path_ = temporaryPagePath();
-  FILE* file = _wfopen(ansiToWide(path_.GetString()).c_str(), L"wt");
+  FILE* file = _wfopen(ansiToWide(path_.GetString()).c_str(), L"wb");
   if (file == nullptr) return;
   const CStringA html = page();
   std::string bytes;
   bytes.reserve(static_cast<size_t>(html.GetLength()) * 21 / 20);
+  char previous = '\0';
   for (const char* c = html.GetString(); *c != '\0'; ++c) {
-    if (*c == '\n') bytes.push_back('\r');
+    if (*c == '\n' && previous != '\r') bytes.push_back('\r');
     bytes.push_back(*c);
+    previous = *c;
   }
   std::fwrite(bytes.data(), 1, bytes.size(), file);
   std::fclose(file);

@@ -161,6 +161,23 @@ TEST(HtmlPageFile, PageWithoutStylesAndItsTemporaryFile) {
   std::remove(path.substr(0, path.size() - 5).c_str());
 }
 
+// Report texts carry their own CR LF: the file still has one CR before each LF, and no bare LF.
+TEST(HtmlPageFile, LineEndsAreSingleCrLf) {
+  htmlPage page;
+  page.setFileName((std::filesystem::temp_directory_path() / "line_ends.html").string().c_str());
+  page.addBodyLine("<P >\r\nStation\r\n\r\nfin</P>");
+  page.addBodyLine("a\nb");
+  page.write();
+  const std::string html = fileContents(page.fileName().GetString());
+  EXPECT_EQ(html.find("\r\r"), std::string::npos) << html;
+  for (size_t i = html.find('\n'); i != std::string::npos; i = html.find('\n', i + 1)) {
+    ASSERT_GT(i, 0u);
+    EXPECT_EQ(html[i - 1], '\r') << "bare LF at " << i;
+  }
+  EXPECT_NE(html.find("<P >\r\nStation\r\n\r\nfin</P>\r\na\r\nb\r\n"), std::string::npos) << html;
+  std::remove(page.fileName().GetString());
+}
+
 TEST(HtmlPageFile, UnwritablePathWritesNothingAndKeepsThePath) {
   htmlPage page;
   page.setFileName("/nonexistent-folder/sub/page.html");
