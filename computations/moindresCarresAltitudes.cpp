@@ -9,6 +9,19 @@ namespace {
 
 bool altitudeConnue(const pointACalculer& p) { return p.connuAltitude && p.z != kSansValeur; }
 
+// The X and Y of a point in a log line, or "Inconnu" in their place for a point that has only an
+// altitude (reached by height differences alone): in the "XYZ:" list as tab-separated columns.
+CString planimetrie(const pointACalculer& p, bool colonnes) {
+  const wchar_t* format = colonnes ? L"%14.4f\t%14.4f\t" : L"X=%14.4f Y=%14.4f ";
+  const wchar_t* inconnu = colonnes ? L"%14s\t%14s\t" : L"X=%14s Y=%14s ";
+  CString texte;
+  if (p.x != kSansValeur && p.y != kSansValeur)
+    texte.Format(format, p.x, p.y);
+  else
+    texte.Format(inconnu, L"Inconnu", L"Inconnu");
+  return texte;
+}
+
 // Returns how many points got an approximate altitude.
 int altitudesApprochees(reseauMoindresCarres& r, CString& journal, std::vector<bool>& connue) {
   std::vector<std::vector<int>> denivelees(r.points.size());
@@ -47,7 +60,7 @@ int altitudesApprochees(reseauMoindresCarres& r, CString& journal, std::vector<b
       connue[p] = true;
       ++calcules;
       nouveau = true;
-      ligne.Format(L"Solution trouvée: X=%14.4f Y=%14.4f Z=%14.4f", pt.x, pt.y, pt.z);
+      ligne.Format(L"Solution trouvée: %sZ=%14.4f", planimetrie(pt, false).GetString(), pt.z);
       ajouterLigne(journal, ligne);
     }
   }
@@ -93,9 +106,10 @@ bool calculerAltitudes(reseauMoindresCarres& r, CString& journal, methodeResolut
   }
   ajouterLigne(journal, L"XYZ:");
   for (const pointACalculer& p : r.points) {
-    if (p.z == kSansValeur || p.x == kSansValeur) continue;
+    if (p.z == kSansValeur) continue;
     CString ligne;
-    ligne.Format(L"\t[%s]\t(%14.4f\t%14.4f\t%14.4f\t)", p.nom.GetString(), p.x, p.y, p.z);
+    ligne.Format(L"\t[%s]\t(%s%14.4f\t)", p.nom.GetString(),
+                 planimetrie(p, true).GetString(), p.z);
     ajouterLigne(journal, ligne);
   }
   CString ligne;

@@ -66,9 +66,23 @@ class approche {
         ajouterLigne(journal_, ligne);
       }
     }
+    signalerAltitudesSeules();
   }
 
  private:
+  // A point reached only by height differences has nothing to fix it in plan: it is not given
+  // made-up coordinates, only its altitude is computed ("Altitudes"), and it is not placed.
+  void signalerAltitudesSeules() {
+    for (size_t p = 0; p < r_.points.size(); ++p) {
+      if (r_.points[p].connuPlan || !voisins_[p].empty() || denivelees_[p].empty()) continue;
+      CString ligne;
+      ligne.Format(L"Point %s : dénivelées seules, pas de position en plan ; "
+                   L"\"Altitudes\" calcule son altitude, il n'est pas placé",
+                   r_.points[p].nom.GetString());
+      ajouterLigne(journal_, ligne);
+    }
+  }
+
   bool connu(int i) const { return i < 0 || r_.estConnuEnPlan(i); }
   pointPlan at(int i) const { return positionPoint(r_, i); }
 

@@ -106,6 +106,8 @@ void CDlgMoindresCarres::placer(bool connus) {
   for (size_t i = 0; i < m_reseau.points.size(); ++i) {
     const pointACalculer& p = m_reseau.points[i];
     const bool retenu = connus ? p.connuPlan : (!p.connuPlan && m_reseau.calcule[i]);
+    if (!connus && !retenu && p.z != kSansValeur)
+      acutPrintf(L"\nPoint %s non placé : altitude seule, pas de position en plan.", p.nom.GetString());
     if (!retenu || p.x == kSansValeur || p.y == kSansValeur) continue;
     pointDuDessin point;
     point.setParams(p.nom.GetString(), AcGePoint3d(p.x, p.y, p.z), g_codePoints);
@@ -113,6 +115,6 @@ void CDlgMoindresCarres::placer(bool connus) {
     if (table) table->Ajouter(point);
     ++places;
   }
-  acutPrintf(L"\n%d points placés.", places);
+  acutPrintf(L"\n%d points placés.\n", places);
   CompleteEditorCommand();
 }

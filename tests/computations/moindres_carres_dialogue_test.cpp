@@ -96,6 +96,23 @@ TEST_F(DialoguesMoindresCarres, AFailedSolutionKeepsIterateDisabled) {
   EXPECT_EQ(transcript().find(L"Vecteur Solution"), std::wstring::npos);
 }
 
+TEST_F(DialoguesMoindresCarres, APointWithOnlyAnAltitudeIsNotPlaced) {
+  const std::string chemin = "/tmp/moindres_carres_altitude_" +
+                             std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".mc";
+  std::FILE* f = std::fopen(chemin.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  std::fputs("A 0 0 100\r\nOBS\r\nA NORD P 50 100 2.000\r\nP NORD H - - -0.500\r\n", f);
+  std::fclose(f);
+  answer({L"click Données", std::wstring(chemin.begin(), chemin.end()), L"click Solution",
+          L"click Altitudes", L"click 1108", L"", L"ok"});
+  CDlgMoindresCarres dialogue;
+  dialogue.DoModal();
+  std::remove(chemin.c_str());
+  EXPECT_TRUE(contient(L"\nPoint H non placé : altitude seule, pas de position en plan.")) << transcript();
+  // The count ends its line: the dialog's return starts on the next one.
+  EXPECT_TRUE(contient(L"\n1 points placés.\nDialogue"));
+}
+
 TEST_F(DialoguesMoindresCarres, FormulasAreCheckedComputedAndGetConstants) {
   formulesPoids formules;
   answer({L"set 1193 2*d1+k", L"click 1204", L"set 1191 (1+", L"click 1202", L"set 1192 x1*2",

@@ -328,6 +328,22 @@ TEST(MoindresCarres, AltitudesFromHeightDifferences) {
   EXPECT_NE(texte(journal).find(L"Résidu pour l'observation 3 (mm) = -2.0000000000 "), std::wstring::npos);
   EXPECT_NE(texte(journal).find(L"Valeur du chi 2=  0.0000120000"), std::wstring::npos);
 
+  // H is reached by a height difference only: it gets its altitude, never a made-up position.
+  reseauMoindresCarres h = lire("A 0 0 100\nOBS\nA NORD P 50 100 2.000\nP NORD H - - -0.500\n");
+  CString j1;
+  ASSERT_TRUE(resoudreReseau(h, formulesPoids(), j1)) << std::string(texte(j1).begin(), texte(j1).end());
+  EXPECT_EQ(occurrences(j1, L"Point H : dénivelées seules, pas de position en plan ; "
+                            L"\"Altitudes\" calcule son altitude, il n'est pas placé"), 1);
+  EXPECT_FALSE(h.calcule[h.chercherPoint(CString("H"))]);
+  ASSERT_TRUE(calculerAltitudes(h, j1));
+  EXPECT_NEAR(point(h, "H").z, 101.5, 1e-9);
+  EXPECT_EQ(point(h, "H").x, kSansValeur);
+  EXPECT_NE(texte(j1).find(L"Solution trouvée: X=       Inconnu Y=       Inconnu Z=      101.5000"),
+            std::wstring::npos);
+  EXPECT_NE(texte(j1).find(L"\t[H]\t(       Inconnu\t       Inconnu\t      101.5000\t)"),
+            std::wstring::npos);
+  EXPECT_EQ(texte(j1).find(L"00000000000000"), std::wstring::npos);  // no 1e38 printed out
+
   reseauMoindresCarres sansReference = lire("A 0 0\nOBS\nA NORD P - 50 2.000\n");
   CString j2;
   EXPECT_FALSE(calculerAltitudes(sansReference, j2));
