@@ -106,7 +106,7 @@ void CDlgMoindresCarres::placer(bool connus) {
   for (size_t i = 0; i < m_reseau.points.size(); ++i) {
     const pointACalculer& p = m_reseau.points[i];
     const bool retenu = connus ? p.connuPlan : (!p.connuPlan && m_reseau.calcule[i]);
-    if (!connus && !retenu && p.z != kSansValeur)
+    if (!connus && !p.connuPlan && !m_reseau.calcule[i] && p.z != kSansValeur)
       acutPrintf(L"\nPoint %s non placé : altitude seule, pas de position en plan.", p.nom.GetString());
     if (!retenu || p.x == kSansValeur || p.y == kSansValeur) continue;
     pointDuDessin point;

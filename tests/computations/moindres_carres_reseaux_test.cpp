@@ -26,9 +26,9 @@ struct coordonnees {
 // a distance), target, the angle in grades or the distance, and its fixed weight (0: from the
 // formulas, that is 1 with the formulas of these tests).
 struct mesure {
-  const char* station;
-  const char* reference;
-  const char* visee;
+  std::string station;
+  std::string reference;
+  std::string visee;
   double angle;
   double distance;
   double poids = 0;
@@ -41,6 +41,11 @@ struct reseauClassique {
   std::vector<mesure> mesures;
 };
 
+std::string texte(const CString& c) {
+  const std::wstring w = c.GetString();
+  return std::string(w.begin(), w.end());
+}
+
 std::string fichierMc(const reseauClassique& r) {
   std::string t = "XYZ\n";
   char ligne[200];
@@ -52,11 +57,11 @@ std::string fichierMc(const reseauClassique& r) {
   for (const mesure& m : r.mesures) {
     std::string poids = m.poids > 0 ? std::to_string(m.poids) : "-";
     if (std::isnan(m.distance))
-      std::snprintf(ligne, sizeof ligne, "%s %s %s %.4f - - %s\n", m.station, m.reference, m.visee,
-                    m.angle, poids.c_str());
+      std::snprintf(ligne, sizeof ligne, "%s %s %s %.4f - - %s\n", m.station.c_str(),
+                    m.reference.c_str(), m.visee.c_str(), m.angle, poids.c_str());
     else
-      std::snprintf(ligne, sizeof ligne, "%s NORD %s - %.3f - - %s\n", m.station, m.visee, m.distance,
-                    poids.c_str());
+      std::snprintf(ligne, sizeof ligne, "%s NORD %s - %.3f - - %s\n", m.station.c_str(),
+                    m.visee.c_str(), m.distance, poids.c_str());
     t += ligne;
   }
   return t;
@@ -100,7 +105,7 @@ std::map<std::string, coordonnees> solutionIndependante(const reseauClassique& r
         l(i) = o.distance - d;
       } else {
         double calcule = gisement(a, i, o.station, o.visee, 1);
-        if (std::string(o.reference) != "NORD") calcule -= gisement(a, i, o.station, o.reference, -1);
+        if (o.reference != "NORD") calcule -= gisement(a, i, o.station, o.reference, -1);
         l(i) = std::remainder(o.angle * kTour / 400 - calcule, kTour);
       }
       a.row(i) *= w;
@@ -124,10 +129,11 @@ formulesPoids poidsUnitaires() {
 }
 
 // "Solution" then "Itérer" until the corrections are far below the tenth of a millimetre.
-bool compenser(reseauMoindresCarres& r, methodeResolution methode, CString& journal) {
-  if (!resoudreReseau(r, poidsUnitaires(), journal, methode)) return false;
+bool compenser(reseauMoindresCarres& r, methodeResolution methode, CString& journal,
+               const formulesPoids& formules = poidsUnitaires()) {
+  if (!resoudreReseau(r, formules, journal, methode)) return false;
   for (int i = 0; i < 6; ++i)
-    if (!ajusterPlanimetrie(r, poidsUnitaires(), journal, methode)) return false;
+    if (!ajusterPlanimetrie(r, formules, journal, methode)) return false;
   return true;
 }
 
@@ -181,10 +187,6 @@ std::vector<reseauClassique> reseauxClassiques() {
   };
 }
 
-std::string texte(const CString& c) {
-  const std::wstring w = c.GetString();
-  return std::string(w.begin(), w.end());
-}
 
 TEST(MoindresCarresReseaux, ClassicNetworksAgreeWithAnIndependentAdjustment) {
   for (const reseauClassique& classique : reseauxClassiques()) {
@@ -205,6 +207,51 @@ TEST(MoindresCarresReseaux, ClassicNetworksAgreeWithAnIndependentAdjustment) {
       EXPECT_NEAR(creux.points[i].x, dense.points[i].x, 1e-9) << classique.nom << " " << nom;
       EXPECT_NEAR(creux.points[i].y, dense.points[i].y, 1e-9) << classique.nom << " " << nom;
     }
+  }
+}
+
+// The network of examples/reseau-exemple.mc with the default weight formulas (1/sigma^2, angles
+// to 1.5 mgr, distances to 5 mm). The coordinates checked here are those the example's script
+// places in the drawing (tests/app/moindres_carres_exemple_test.cpp).
+TEST(MoindresCarresReseaux, TheExampleNetworkAgreesWithAnIndependentAdjustment) {
+  reseauMoindresCarres donnees;
+  ASSERT_TRUE(chargerFichierMoindresCarres(L"" TEST_DATA_DIR "/../../examples/reseau-exemple.mc", donnees));
+  reseauClassique exemple{"exemple", {}, {}, {}};
+  auto nom = [&](int i) { return texte(donnees.points[i].nom); };
+  for (size_t i = 0; i < donnees.points.size(); ++i) {
+    const pointACalculer& p = donnees.points[i];
+    if (p.connuPlan) exemple.connus[nom(static_cast<int>(i))] = {p.x, p.y};
+  }
+  exemple.approches = {{"P10", {1250, 1310}}, {"P11", {1480, 1290}}, {"P12", {1330, 1480}}};
+  const double sigmaAngle = 0.0015 * 3.14159265358979323846 / 200, sigmaDistance = 0.005;
+  for (const observationMC& o : donnees.observations) {
+    if (o.type == kObsDenivelee) continue;
+    const std::string reference = o.reference < 0 ? "NORD" : nom(o.reference);
+    if (o.type == kObsAngle)
+      exemple.mesures.push_back({nom(o.station), reference, nom(o.visee), o.valeur * 200 / 3.14159265358979323846,
+                                 kSans, 1 / (sigmaAngle * sigmaAngle)});
+    else
+      exemple.mesures.push_back({nom(o.station), "", nom(o.visee), kSans, o.valeur,
+                                 1 / (sigmaDistance * sigmaDistance)});
+  }
+  ASSERT_EQ(exemple.mesures.size(), 16u);
+  reseauMoindresCarres dense = donnees, creux = donnees;
+  CString journal;
+  ASSERT_TRUE(compenser(dense, methodeResolution::qrDense, journal, formulesPoids())) << texte(journal);
+  ASSERT_TRUE(compenser(creux, methodeResolution::choleskyCreux, journal, formulesPoids()));
+  const std::map<std::string, coordonnees> attendu = solutionIndependante(exemple);
+  const std::map<std::string, coordonnees> places = {
+      {"P10", {1250.001457, 1310.001145}},
+      {"P11", {1479.999949, 1289.999673}},
+      {"P12", {1329.998193, 1479.998115}}};
+  for (const auto& [point, c] : attendu) {
+    const int i = dense.chercherPoint(CString(point.c_str()));
+    EXPECT_NEAR(dense.points[i].x, c.x, 1e-4) << point;
+    EXPECT_NEAR(dense.points[i].y, c.y, 1e-4) << point;
+    EXPECT_NEAR(creux.points[i].x, dense.points[i].x, 1e-9) << point;
+    EXPECT_NEAR(creux.points[i].y, dense.points[i].y, 1e-9) << point;
+    EXPECT_NEAR(c.x, places.at(point).x, 1e-6) << point;
+    EXPECT_NEAR(c.y, places.at(point).y, 1e-6) << point;
   }
 }
 
