@@ -15,35 +15,45 @@ constexpr double kVersMilligrades = 63661.97723675814;  // 200000 / pi
 
 bool estPlanimetrique(const observationMC& o) { return o.type == kObsAngle || o.type == kObsDistance; }
 
-// Every unknown point an observation needs must have approximate coordinates.
-bool pointsApproches(const reseauMoindresCarres& r, CString& journal) {
-  std::vector<bool> signale(r.points.size(), false);
-  bool complet = true;
+// The points an observation needs that have no approximate coordinates: each is named once in
+// the log, and the observations that involve one are left out of the adjustment, so that the
+// rest of the network is still adjusted.
+std::vector<bool> pointsNonSitues(const reseauMoindresCarres& r, CString& journal) {
+  std::vector<bool> nonSitue(r.points.size(), false);
   for (const observationMC& o : r.observations) {
     if (!estPlanimetrique(o)) continue;
     for (int p : {o.station, o.visee, o.reference})
-      if (p >= 0 && !r.estConnuEnPlan(p) && !signale[p]) {
+      if (p >= 0 && !r.estConnuEnPlan(p) && !nonSitue[p]) {
         CString ligne;
         ligne.Format(L"Point %s non calculé : observations insuffisantes pour le situer",
                      r.points[p].nom.GetString());
         ajouterLigne(journal, ligne);
-        signale[p] = true;
-        complet = false;
+        nonSitue[p] = true;
       }
   }
-  if (!complet) ajouterLigne(journal, L"Compensation impossible sans coordonnées approchées de tous les points");
-  return complet;
+  return nonSitue;
+}
+
+bool retenue(const observationMC& o, const std::vector<bool>& nonSitue) {
+  if (!estPlanimetrique(o)) return false;
+  for (int p : {o.station, o.visee, o.reference})
+    if (p >= 0 && nonSitue[p]) return false;
+  return true;
 }
 
 }  // namespace
 
 bool ajusterPlanimetrie(reseauMoindresCarres& r, const formulesPoids& formules, CString& journal,
                         methodeResolution methode) {
-  if (!pointsApproches(r, journal)) return false;
+  const std::vector<bool> nonSitue = pointsNonSitues(r, journal);
   std::vector<int> colonne(r.points.size(), -1);
   int inconnues = 0;
+  int ecartees = 0;
   for (const observationMC& o : r.observations) {
-    if (!estPlanimetrique(o)) continue;
+    if (!retenue(o, nonSitue)) {
+      ecartees += estPlanimetrique(o);
+      continue;
+    }
     for (int p : {o.station, o.visee, o.reference})
       if (p >= 0 && !r.points[p].connuPlan && colonne[p] < 0) {
         colonne[p] = inconnues;
@@ -51,15 +61,21 @@ bool ajusterPlanimetrie(reseauMoindresCarres& r, const formulesPoids& formules, 
       }
   }
   if (inconnues == 0) {
-    ajouterLigne(journal, L"Aucun point à calculer");
+    ajouterLigne(journal, ecartees ? L"Compensation impossible : aucun point à calculer n'est situé"
+                                   : L"Aucun point à calculer");
     return false;
+  }
+  if (ecartees) {
+    CString ligne;
+    ligne.Format(L"Observations écartées (elles visent des points non calculés) : %d", ecartees);
+    ajouterLigne(journal, ligne);
   }
   poidsReseau poids(formules, journal);
   std::vector<ligneSysteme> lignes;
   std::vector<int> numeros;  // observation of each row
   for (size_t i = 0; i < r.observations.size(); ++i) {
     const observationMC& o = r.observations[i];
-    if (!estPlanimetrique(o)) continue;
+    if (!retenue(o, nonSitue)) continue;
     ObservationReduite derivees;
     if (!deriver(r, o, derivees)) {
       CString ligne;

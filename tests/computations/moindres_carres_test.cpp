@@ -316,6 +316,22 @@ TEST(MoindresCarres, DegenerateNetworksFailCleanly) {
   }
 }
 
+TEST(MoindresCarres, APointThatCannotBeSituatedDoesNotStopTheRest) {
+  // P is fixed by three distances; P2 hangs on one distance from P only.
+  reseauMoindresCarres r = lire("A 0 0\nB 100 0\nC 0 100\nOBS\nA NORD P - 50\nB NORD P - 80.622577\n"
+                                "C NORD P - 67.082039\nP NORD P2 - 10\n");
+  CString journal;
+  ASSERT_TRUE(resoudreReseau(r, formulesPoids(), journal)) << std::string(texte(journal).begin(), texte(journal).end());
+  EXPECT_NEAR(point(r, "P").x, 30, 1e-5);
+  EXPECT_NEAR(point(r, "P").y, 40, 1e-5);
+  EXPECT_EQ(occurrences(journal, L"Point P2 non calculé : observations insuffisantes pour le situer"), 1);
+  EXPECT_EQ(occurrences(journal, L"Observations écartées (elles visent des points non calculés) : 1"), 1);
+  EXPECT_FALSE(r.calcule[r.chercherPoint(CString("P2"))]);
+  EXPECT_EQ(point(r, "P2").x, kSansValeur);
+  EXPECT_EQ(occurrences(journal, L"[P2]"), 0);
+  EXPECT_TRUE(ajusterPlanimetrie(r, formulesPoids(), journal));  // "Itérer" stays possible
+}
+
 TEST(MoindresCarres, AltitudesFromHeightDifferences) {
   // A levelling loop from A (100 m): A->P +2.000, P->Q +1.000, Q->A -2.994 misclose by 6 mm.
   reseauMoindresCarres r = lire(
