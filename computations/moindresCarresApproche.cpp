@@ -85,6 +85,8 @@ class approche {
 
   bool connu(int i) const { return i < 0 || r_.estConnuEnPlan(i); }
   pointPlan at(int i) const { return positionPoint(r_, i); }
+  // Two known points at the same place give no direction: their angle makes no locus.
+  bool confondus(int a, int b) const { return a >= 0 && b >= 0 && distancePlan(at(a), at(b)) < 1e-9; }
 
   std::vector<equation> equations(int p) const {
     std::vector<equation> eqs;
@@ -97,14 +99,15 @@ class approche {
       } else if (o.station == p) {
         if (o.reference < 0 && connu(o.visee))
           lieu = droiteGisement(at(o.visee), o.valeur + kPi);
-        else if (o.reference >= 0 && o.reference != p && connu(o.visee) && connu(o.reference))
+        else if (o.reference >= 0 && o.reference != p && connu(o.visee) && connu(o.reference) &&
+                 !confondus(o.reference, o.visee))
           lieu = arcCapable(at(o.reference), at(o.visee), o.valeur);
       } else if (o.visee == p) {
-        if (connu(o.station) && o.reference != p && connu(o.reference))
+        if (connu(o.station) && o.reference != p && connu(o.reference) && !confondus(o.station, o.reference))
           lieu = droiteGisement(at(o.station), o.reference < 0
                                                    ? o.valeur
                                                    : gisement(at(o.station), at(o.reference)) + o.valeur);
-      } else if (o.reference == p && connu(o.station) && connu(o.visee)) {
+      } else if (o.reference == p && connu(o.station) && connu(o.visee) && !confondus(o.station, o.visee)) {
         lieu = droiteGisement(at(o.station), gisement(at(o.station), at(o.visee)) - o.valeur);
       }
       if (lieu) eqs.push_back({i, *lieu});

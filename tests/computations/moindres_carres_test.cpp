@@ -314,6 +314,14 @@ TEST(MoindresCarres, DegenerateNetworksFailCleanly) {
     }
     EXPECT_TRUE(sansNaN(r, journal)) << nom << "\n" << std::string(texte(journal).begin(), texte(journal).end());
   }
+  // A and B at the same place: the angle from B makes no locus, the approximate position of P
+  // comes from the bearing and the distance alone.
+  reseauMoindresCarres confondus = lire(cas[0].second);
+  CString journal;
+  EXPECT_FALSE(resoudreReseau(confondus, formulesPoids(), journal));
+  EXPECT_NEAR(point(confondus, "P").x, 0, 1e-9);
+  EXPECT_NEAR(point(confondus, "P").y, 10, 1e-9);
+  EXPECT_NE(texte(journal).find(L"deux de ses points sont confondus"), std::wstring::npos);
 }
 
 TEST(MoindresCarres, APointThatCannotBeSituatedDoesNotStopTheRest) {
