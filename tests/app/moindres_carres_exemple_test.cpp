@@ -14,18 +14,14 @@
 #include <sstream>
 #include <string>
 
+#include "dxf/dxf_test_util.h"
 #include "tools/command_output.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string lireTexte(const fs::path& chemin) {
-  std::ifstream entree(chemin, std::ios::binary);
-  std::ostringstream texte;
-  texte << entree.rdbuf();
-  return texte.str();
-}
+std::string lireTexte(const fs::path& chemin) { return dxftest::readText(chemin.string()); }
 
 // Every survey point block of the model space: number, X, Y, the altitude text and the code.
 const char* kLecteurPoints =
