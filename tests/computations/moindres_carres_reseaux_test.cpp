@@ -153,6 +153,12 @@ std::vector<reseauClassique> reseauxClassiques() {
         {"C", "", "Q", kSans, 602.079},
         {"P", "", "Q", kSans, 304.144},
         {"D", "", "Q", kSans, 930.057}}},
+      // One point far from its three stations (distances in feet); the solution is
+      // X = 6861.3168, Y = 3727.8186.
+      {"trilateration lointaine",
+       {{"A", {865.40, 4527.15}}, {"B", {2432.55, 2047.25}}, {"C", {2865.22, 27.15}}},
+       {{"U", {6860, 3730}}},
+       {{"A", "", "U", kSans, 6049.00}, {"B", "", "U", kSans, 4736.83}, {"C", "", "U", kSans, 5446.49}}},
       {"relevement",
        {{"A", {1000, 4000}}, {"B", {3500, 4200}}, {"C", {4300, 2000}}, {"D", {2000, 800}}},
        {{"P", {2500.5, 2499.5}}},

@@ -252,18 +252,6 @@ TEST(MoindresCarres, NoisyNetworksAgreeWithAnIndependentSolverOnBothPaths) {
   }
 }
 
-// A classic trilateration of a textbook (distances in feet, equal weights). The expected position
-// was computed apart, by Gauss-Newton iterations on the three distance equations.
-TEST(MoindresCarres, TextbookTrilaterationOfOnePoint) {
-  reseauMoindresCarres r = lire(
-      "A 865.40 4527.15\nB 2432.55 2047.25\nC 2865.22 27.15\nOBS\n"
-      "A NORD U - 6049.00\nB NORD U - 4736.83\nC NORD U - 5446.49\n");
-  CString journal;
-  ASSERT_TRUE(compenser(r, journal)) << std::string(texte(journal).begin(), texte(journal).end());
-  EXPECT_NEAR(point(r, "U").x, 6861.3168, 1e-4);
-  EXPECT_NEAR(point(r, "U").y, 3727.8186, 1e-4);
-}
-
 TEST(MoindresCarres, FormulaWeightsAndTheirFailures) {
   const casReseau c = reseauxTypes()[3];
   const reseauMoindresCarres donnees = lire(reseauSimule(c.points, c.angles, c.distances, 3e-5, 0.01));
