@@ -292,16 +292,26 @@ TEST(MoindresCarres, DegenerateNetworksFailCleanly) {
        "A 0 0\nB 100 0\nC 200 0\nOBS\nP A B 0\nP B C 0\n"},
       {"deux distances", "A 0 0\nB 100 0\nOBS\nA NORD P - 60\nB NORD P - 60\n"},
       {"distances nulles", "A 0 0\nOBS\nA NORD P 0 0\n"},
+      {"relevement sur le cercle des points", "A 0 100\nB 100 0\nC 0 -100\nOBS\nP A B 50\nP B C 50\n"},
+      // P is placed where the circles touch, but nothing fixes it across the line AB.
+      {"cercles tangents", "A 0 0\nB 100 0\nOBS\nA NORD P - 40\nB NORD P - 60\n"},
   };
-  for (const auto& [nom, contenu] : cas) {
-    reseauMoindresCarres r;
-    CString journal;
-    if (lireReseauMoindresCarres(contenu, r)) {
-      EXPECT_FALSE(resoudreReseau(r, formulesPoids(), journal)) << nom;
-      EXPECT_FALSE(calculerAltitudes(r, journal)) << nom;
+  for (const auto& [nom, contenu] : cas)
+    for (methodeResolution methode : {methodeResolution::qrDense, methodeResolution::choleskyCreux}) {
+      reseauMoindresCarres r;
+      CString journal;
+      if (lireReseauMoindresCarres(contenu, r)) {
+        EXPECT_FALSE(resoudreReseau(r, formulesPoids(), journal, methode)) << nom;
+        EXPECT_FALSE(calculerAltitudes(r, journal, methode)) << nom;
+      }
+      EXPECT_TRUE(sansNaN(r, journal)) << nom << "\n" << std::string(texte(journal).begin(), texte(journal).end());
     }
-    EXPECT_TRUE(sansNaN(r, journal)) << nom << "\n" << std::string(texte(journal).begin(), texte(journal).end());
-  }
+  reseauMoindresCarres tangents = lire(cas[7].second);
+  CString j0;
+  EXPECT_FALSE(resoudreReseau(tangents, formulesPoids(), j0, methodeResolution::choleskyCreux));
+  EXPECT_NE(texte(j0).find(L"Erreur lors de la résolution:\r\nMatrice AtP (2 Lignes, 2 Colonnes)"),
+            std::wstring::npos)
+      << std::string(texte(j0).begin(), texte(j0).end());
   // A and B at the same place: the angle from B makes no locus, the approximate position of P
   // comes from the bearing and the distance alone.
   reseauMoindresCarres confondus = lire(cas[0].second);
