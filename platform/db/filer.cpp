@@ -3,8 +3,8 @@
 #include "ge/gepnt3d.h"
 #include "ge/gevec3d.h"
 
-Acad::ErrorStatus AcDbDxfFiler::writeString(int code, const std::wstring& text) {
-  return writeItem(DxfItem::makeString(code, text));
+Acad::ErrorStatus AcDbDxfFiler::writeText(int code, std::wstring_view text) {
+  return writeItem(DxfItem::makeString(code, std::wstring(text)));
 }
 
 Acad::ErrorStatus AcDbDxfFiler::writeItem(int code, const ACHAR* text) {

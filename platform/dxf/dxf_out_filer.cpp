@@ -10,12 +10,16 @@ bool DxfFileOutFiler::isLive(const AcDbObjectId& id) const {
   return stub != nullptr && stub->object != nullptr && !stub->erased && stub->database == database_;
 }
 
+Acad::ErrorStatus DxfFileOutFiler::writeText(int code, std::wstring_view text) {
+  if (code == 102) inGroup_ = !text.empty() && text[0] == L'{';
+  writer_.text(code, text);
+  return writer_.failed() ? Acad::eFileSystemErr : Acad::eOk;
+}
+
 Acad::ErrorStatus DxfFileOutFiler::writeItem(const DxfItem& item) {
   switch (item.kind) {
     case DxfKind::kString:
-      if (item.code == 102) inGroup_ = !item.text.empty() && item.text[0] == L'{';
-      writer_.text(item.code, item.text);
-      break;
+      return writeText(item.code, item.text);
     case DxfKind::kReal:
       writer_.real(item.code,
                    anglesInDegrees_ && isAngleCode(item.code) ? radiansToDegrees(item.real) : item.real,

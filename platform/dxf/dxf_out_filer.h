@@ -34,6 +34,9 @@ class DxfFileOutFiler : public AcDbDxfFiler {
   // True when the id names an object of this database that exists and is not erased.
   bool isLive(const AcDbObjectId& id) const;
 
+ protected:
+  Acad::ErrorStatus writeText(int code, std::wstring_view text) override;
+
  private:
   AcDbDatabase* database_;
   DxfTagWriter& writer_;

@@ -8,6 +8,18 @@
 namespace dxf {
 
 void DxfTagWriter::code(int code) {
+  if (code >= 0 && code < 1000) {
+    // The usual case, right-aligned in three characters: built in place.
+    char line[4] = {' ', ' ', ' ', '\n'};
+    int rest = code;
+    int at = 2;
+    do {
+      line[at--] = static_cast<char>('0' + rest % 10);
+      rest /= 10;
+    } while (rest != 0);
+    buffer_.append(line, 4);
+    return;
+  }
   char digits[16];
   auto result = std::to_chars(digits, digits + sizeof digits, code);
   size_t length = static_cast<size_t>(result.ptr - digits);
@@ -20,19 +32,19 @@ void DxfTagWriter::text(int groupCode, std::string_view value) {
   code(groupCode);
   // A line break inside a value would end it early: such characters are written in the caret
   // notation of the format (^J, ^M).
-  for (char c : value) {
-    if (c == '\n' || c == '\r') {
-      buffer_.push_back('^');
-      buffer_.push_back(c == '\n' ? 'J' : 'M');
-    } else {
-      buffer_.push_back(c);
-    }
+  size_t start = 0;
+  for (size_t at = value.find_first_of("\r\n"); at != std::string_view::npos;
+       at = value.find_first_of("\r\n", start)) {
+    buffer_.append(value.data() + start, at - start);
+    buffer_.append(value[at] == '\n' ? "^J" : "^M", 2);
+    start = at + 1;
   }
+  buffer_.append(value.data() + start, value.size() - start);
   buffer_.push_back('\n');
   maybeFlush();
 }
 
-void DxfTagWriter::text(int groupCode, const std::wstring& value) {
+void DxfTagWriter::text(int groupCode, std::wstring_view value) {
   bool ascii = true;
   for (wchar_t c : value) {
     if (c >= 0x80 || c == L'\n' || c == L'\r') {
@@ -42,13 +54,16 @@ void DxfTagWriter::text(int groupCode, const std::wstring& value) {
   }
   if (ascii) {
     code(groupCode);
-    for (wchar_t c : value) buffer_.push_back(static_cast<char>(c));
-    buffer_.push_back('\n');
+    size_t at = buffer_.size();
+    buffer_.resize(at + value.size() + 1);
+    char* out = buffer_.data() + at;
+    for (wchar_t c : value) *out++ = static_cast<char>(c);
+    *out = '\n';
     maybeFlush();
     return;
   }
   std::string utf8;
-  appendUtf8(value, utf8);
+  appendUtf8(value.data(), value.size(), utf8);
   text(groupCode, utf8);
 }
 

@@ -12,10 +12,12 @@ namespace dxf {
 class DxfTagWriter {
  public:
   // Writes to file (flushing as the buffer fills), or only to the buffer when file is null.
-  explicit DxfTagWriter(std::FILE* file = nullptr) : file_(file) {}
+  explicit DxfTagWriter(std::FILE* file = nullptr) : file_(file) {
+    if (file_ != nullptr) buffer_.reserve(kFlushSize + (64 << 10));
+  }
 
   void text(int code, std::string_view value);
-  void text(int code, const std::wstring& value);
+  void text(int code, std::wstring_view value);
   void real(int code, double value, int precision = 16);
   void integer(int code, std::int64_t value);
   void handle(int code, std::uint64_t value);

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <map>
 #include <set>
+#include <unordered_map>
 #include <vector>
 
 #include "db/database_state.h"
@@ -135,9 +136,19 @@ class DrawingWriter {
   // Classes.
 
   void countTypes() {
+    // By class first: a name is made once per kind, not once per object.
+    // The same pass keeps the objects the OBJECTS section may write: one visit of each object.
+    std::unordered_map<const AcRxClass*, long> byClass;
     for (AcDbStub& stub : state_.stubs) {
-      if (stub.object && !stub.erased) ++typeCounts_[stub.object->dxfName()];
+      if (!stub.object || stub.erased) continue;
+      AcRxClass* cls = stub.object->isA();
+      ++byClass[cls];
+      if (!cls->isDerivedFrom(AcDbEntity::desc()) && !cls->isDerivedFrom(AcDbSymbolTable::desc()) &&
+          !cls->isDerivedFrom(AcDbSymbolTableRecord::desc())) {
+        nonGraphical_.push_back(&stub);
+      }
     }
+    for (const auto& [cls, count] : byClass) typeCounts_[cls->dxfName()] += count;
   }
 
   void writeClasses() {
@@ -316,15 +327,11 @@ class DrawingWriter {
     beginSection("OBJECTS");
     if (AcDbObject* root = live(state_.namedObjects)) writeObject(root);
     std::vector<AcDbStub*> objects;
-    for (AcDbStub& stub : state_.stubs) {
-      AcDbObject* object = stub.object.get();
-      if (object == nullptr || stub.erased || AcDbObjectId(&stub) == state_.namedObjects) continue;
-      if (object->isKindOf(AcDbEntity::desc()) || object->isKindOf(AcDbSymbolTable::desc()) ||
-          object->isKindOf(AcDbSymbolTableRecord::desc())) {
-        continue;
-      }
+    for (AcDbStub* stub : nonGraphical_) {
+      AcDbObject* object = stub->object.get();
+      if (object == nullptr || stub->erased || AcDbObjectId(stub) == state_.namedObjects) continue;
       if (ownedByErased(object)) continue;
-      objects.push_back(&stub);
+      objects.push_back(stub);
     }
     std::sort(objects.begin(), objects.end(),
               [](const AcDbStub* a, const AcDbStub* b) { return a->handle < b->handle; });
@@ -337,6 +344,8 @@ class DrawingWriter {
   DxfTagWriter& tags_;
   DxfFileOutFiler filer_;
   std::map<std::string, long> typeCounts_;
+  // Objects neither entities nor tables nor records, as countTypes found them.
+  std::vector<AcDbStub*> nonGraphical_;
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 // filer differs.
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "db/acadstrc.h"
 #include "db/dbtag.h"
@@ -36,7 +37,10 @@ class AcDbDxfFiler {
   // the number of significant digits a file keeps.
   virtual int precision() const { return 16; }
 
-  Acad::ErrorStatus writeString(int code, const std::wstring& text);
+  Acad::ErrorStatus writeString(int code, const std::wstring& text) { return writeText(code, text); }
+  Acad::ErrorStatus writeString(int code, const ACHAR* text) {
+    return writeText(code, text ? std::wstring_view(text) : std::wstring_view());
+  }
   Acad::ErrorStatus writeItem(int code, const ACHAR* text);
   Acad::ErrorStatus writeDouble(int code, double value);
   Acad::ErrorStatus writeInt8(int code, int value) { return writeInt16(code, value); }
@@ -50,6 +54,10 @@ class AcDbDxfFiler {
   Acad::ErrorStatus writeObjectId(int code, const AcDbObjectId& id);
   Acad::ErrorStatus writeHandle(int code, const AcDbHandle& handle);
   Acad::ErrorStatus writeBinaryChunk(int code, const unsigned char* data, size_t size);
+
+ protected:
+  // A text item. Filers that write text straight out override it, saving the item's copy.
+  virtual Acad::ErrorStatus writeText(int code, std::wstring_view text);
 };
 
 // A filer over an in-memory item list: reads the list it was given, or collects what is written.
