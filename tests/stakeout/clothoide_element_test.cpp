@@ -125,6 +125,31 @@ TEST(Clothoide, NoParameterGivesNoPoint) {
   EXPECT_TRUE(element.echantillonnerErreurMax(0.01).empty());
 }
 
+// Parameters read from a drawing may be anything: a point is either refused or finite.
+TEST(Clothoide, ExtremeParametersGiveNoPointRatherThanNaN) {
+  const double huge = 1.7e308;
+  int refused = 0;
+  for (double origine : {0.0, huge, -huge}) {
+    for (double parametre : {1e-300, 1.0, 1e154, huge}) {
+      for (double s : {1.0, 1e154, huge}) {
+        elementClothoide element;
+        element.setParametre(parametre);
+        element.setOrigine(AcGePoint2d(origine, origine));
+        element.setOrientation(kPi / 4);
+        element.setLongueurs(0.0, s);
+        AcGePoint2d p;
+        if (element.pointA(s, p)) {
+          EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y))
+              << origine << " " << parametre << " " << s;
+        } else {
+          ++refused;
+        }
+      }
+    }
+  }
+  EXPECT_GT(refused, 0);
+}
+
 TEST(Clothoide, SamplingByStepEndsOnTheElementsEnd) {
   elementClothoide element;
   element.setParametre(100.0);
