@@ -39,11 +39,11 @@ void CommandInput::submit(const std::wstring& line) {
 }
 
 void CommandInput::submitMove(const std::wstring& line) {
-  if (closed_ || loop_ == nullptr) return;
+  if (closed_ || waiting_ == 0) return;
   if (!lines_.empty() && !ed::Editor::isCursorMove(lines_.back())) return;
   if (!lines_.empty()) lines_.pop_back();
   lines_.push_back(line);
-  loop_->quit();
+  if (loop_ != nullptr) loop_->quit();
 }
 
 void CommandInput::close() {
@@ -57,7 +57,7 @@ bool CommandInput::read(std::wstring& line) {
     if (script_->readLine(line)) return true;
     script_.reset();
   }
-  // Waiting within a wait (a dialog's own loop reading while we spin) is still one read.
+  ++waiting_;
   while (lines_.empty() && !closed_) {
     emit aboutToWait(lastWasMove_);
     if (!lines_.empty() || closed_) break;
@@ -69,6 +69,7 @@ bool CommandInput::read(std::wstring& line) {
     if (*self == nullptr) return false;
     loop_ = outer;
   }
+  --waiting_;
   if (closed_ || lines_.empty()) return false;
   line = lines_.front();
   lines_.pop_front();

@@ -32,8 +32,8 @@ class CommandInput : public QObject {
   // No more input: every read gives false from now on (the window closes).
   void close();
   bool closed() const { return closed_; }
-  // True while a read waits in its nested loop.
-  bool waiting() const { return loop_ != nullptr; }
+  // True while a read waits for the window (also while aboutToWait is handled).
+  bool waiting() const { return waiting_ > 0; }
   size_t pending() const { return lines_.size(); }
 
   // The read: the script's next line, else the window's.
@@ -50,6 +50,7 @@ class CommandInput : public QObject {
   bool closed_ = false;
   bool lastWasMove_ = false;
   QEventLoop* loop_ = nullptr;
+  int waiting_ = 0;
   std::shared_ptr<CommandInput*> self_ = std::make_shared<CommandInput*>(this);
 };
 
