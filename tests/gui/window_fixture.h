@@ -76,14 +76,14 @@ class WindowTest : public ::testing::Test {
   gui::MainWindow& window() { return *window_; }
 
   // Runs the command loop on the window. Step i runs at the i-th time the loop waits for the
-  // window (cursor movements aside); once they are all done the window's input closes, which
-  // ends the loop. A step that gives no answer would leave the loop waiting: a timer ends it.
+  // window (after a cursor movement too, during a drag); once they are all done the window's
+  // input closes, which ends the loop. A step that gives no answer would leave the loop
+  // waiting: a timer ends it.
   void runSteps(std::vector<std::function<void()>> steps) {
     size_t next = 0;
     gui::CommandInput& input = window_->input();
     QMetaObject::Connection connection =
-        QObject::connect(&input, &gui::CommandInput::aboutToWait, window_.get(), [&](bool lastWasMove) {
-          if (lastWasMove) return;
+        QObject::connect(&input, &gui::CommandInput::aboutToWait, window_.get(), [&](bool) {
           if (next < steps.size())
             steps[next++]();
           else

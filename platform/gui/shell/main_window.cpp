@@ -19,6 +19,7 @@
 #include "shell/command_input.h"
 #include "shell/command_line_widget.h"
 #include "shell/view_picker.h"
+#include "shell/window_commands.h"
 #include "view/drawing_view.h"
 
 namespace gui {
@@ -64,6 +65,7 @@ MainWindow::MainWindow() : input_(std::make_unique<CommandInput>()) {
   dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
   addDockWidget(Qt::BottomDockWidgetArea, dock);
   picker_ = std::make_unique<ViewPicker>(*view_, *input_);
+  registerWindowCommands(view_);
   buildMenus();
   resize(1100, 800);
 
@@ -91,6 +93,7 @@ MainWindow::MainWindow() : input_(std::make_unique<CommandInput>()) {
 }
 
 MainWindow::~MainWindow() {
+  removeWindowCommands();
   ed::Editor::instance().transcript().setObserver(nullptr);
   view_->setOverlay(nullptr);
 }
