@@ -51,11 +51,15 @@ bool openDrawing(const HostOptions& options) {
   return docs.addDocument(std::move(database), options.drawing.c_str()) != nullptr;
 }
 
-std::unique_ptr<ed::InputSource> makeInput(const HostOptions& options) {
-  if (options.script.empty()) return ed::makeConsoleSource();
-  auto script = std::make_unique<ed::ScriptFileSource>(options.script);
-  if (!script->ok()) return nullptr;
-  return script;
+std::unique_ptr<ed::InputSource> makeInput(const HostOptions& options, const FrontEnd* frontEnd) {
+  std::unique_ptr<ed::InputSource> script;
+  if (!options.script.empty()) {
+    auto file = std::make_unique<ed::ScriptFileSource>(options.script);
+    if (!file->ok()) return nullptr;
+    script = std::move(file);
+  }
+  if (frontEnd != nullptr && frontEnd->input) return frontEnd->input(std::move(script));
+  return script ? std::move(script) : ed::makeConsoleSource();
 }
 
 bool saveDrawing(const std::wstring& fileName) {
@@ -80,7 +84,7 @@ void shutDown() {
 
 }  // namespace
 
-int runSession(const HostOptions& options) {
+int runSession(const HostOptions& options, const FrontEnd* frontEnd) {
   ed::Editor& editor = ed::Editor::instance();
   if (!options.transcript.empty()) {
     std::remove(wideToUtf8(options.transcript).c_str());
@@ -91,8 +95,12 @@ int runSession(const HostOptions& options) {
   }
   ed::registerHostCommands();
   if (!openDrawing(options)) {
-    shutDown();
-    return 1;
+    bool goOn = frontEnd != nullptr && frontEnd->newDrawingWhenOpenFails &&
+                acDocManager->newDocument() != nullptr;
+    if (!goOn) {
+      shutDown();
+      return 1;
+    }
   }
   int status = 0;
   std::vector<std::wstring> modules = options.modules;
@@ -105,7 +113,7 @@ int runSession(const HostOptions& options) {
       if (options.strict) status = 1;
     }
   }
-  std::unique_ptr<ed::InputSource> input = makeInput(options);
+  std::unique_ptr<ed::InputSource> input = makeInput(options, frontEnd);
   if (!input) {
     fail(text::kNoScript + options.script);
     status = 1;

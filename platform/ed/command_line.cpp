@@ -137,7 +137,12 @@ bool CommandLine::step() {
   Editor& editor = Editor::instance();
   prompt(kCommandPrompt);
   std::wstring line;
-  if (!editor.readLine(line)) {
+  bool read = false;
+  {
+    RequestScope scope(InputRequest::kCommand);
+    read = editor.readLine(line);
+  }
+  if (!read) {
     // The end of the input at the command prompt is the normal end of a script.
     say(L"\n");
     return false;

@@ -150,6 +150,8 @@ void Editor::resetState() {
   pending_.clear();
   lastInput_.clear();
   lastPoint_[0] = lastPoint_[1] = lastPoint_[2] = 0.0;
+  request_ = InputRequest();
+  dragged_ = nullptr;
 }
 
 }  // namespace ed

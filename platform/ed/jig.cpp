@@ -211,6 +211,11 @@ AcEdJig::DragStatus AcEdJig::drag() {
     dragged->setDatabaseDefaults(Editor::instance().currentDatabase());
   st.hasCursor = false;
   say(st.prompt);
+  // What is dragged is shown at the cursor by a front end that can draw it.
+  struct Showing {
+    explicit Showing(const AcDbEntity* shown) { Editor::instance().setDragged(shown); }
+    ~Showing() { Editor::instance().setDragged(nullptr); }
+  } showing(dragged);
   for (;;) {
     st.acquired = st.final = st.cancelled = false;
     DragStatus status = sampler();
@@ -218,9 +223,10 @@ AcEdJig::DragStatus AcEdJig::drag() {
     // A sampler that takes no input would loop for ever: its answer ends the drag.
     if (!st.acquired) return status;
     if (!st.final) {
-      if (status == kNormal)
+      if (status == kNormal) {
         update();
-      else if (status == kCancel)
+        Editor::instance().setDragged(entity());
+      } else if (status == kCancel)
         return kCancel;
       continue;
     }

@@ -19,6 +19,7 @@ DragInput readDragInput(bool wholeLine, bool echoCancel) {
   Editor& editor = Editor::instance();
   DragInput input;
   std::wstring line;
+  RequestScope scope(InputRequest::kDrag);
   for (;;) {
     if (!editor.readLineOrMove(line) || line == L"^C") {
       if (echoCancel) say(std::wstring(msg::kCancel) + L"\n");

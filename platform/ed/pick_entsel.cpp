@@ -51,6 +51,7 @@ int askPick(const ACHAR* prompt, PickAnswer& answer) {
   for (;;) {
     // Arbitrary input is let through so that a "#HANDLE" answer reaches us.
     acedInitGet(armed.flags | RSG_OTHER, armed.keywords.c_str());
+    ed::RequestScope scope(ed::InputRequest::kEntity);
     int code = acedGetPoint(nullptr, text, answer.point);
     if (code != RTKWORD) return code;
     std::wstring typed = editor.lastInput();

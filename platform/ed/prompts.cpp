@@ -36,11 +36,22 @@ class Prompt {
 
   bool has(int flag) const { return (flags_ & flag) != 0; }
 
+  // The prompt asks for a point (from a base when one is given); other prompts ask for text.
+  void askPoint(const ads_real* base, bool corner) {
+    request_.kind = ed::InputRequest::kPoint;
+    request_.hasBase = base != nullptr;
+    request_.corner = corner && base != nullptr;
+    if (base) request_.base.set(base[0], base[1], base[2]);
+  }
+
   // Shows the prompt and reads the answer. False on a cancel (^C, or no input left). keepBlanks
   // keeps the whole line; otherwise a blank ends the answer and the rest is the next one.
   bool read(std::wstring& answer, bool keepBlanks = false) {
     Editor& editor = Editor::instance();
     say(text_);
+    // A pick that asks through a point prompt stays a pick.
+    bool outerKind = editor.request().kind != ed::InputRequest::kText;
+    ed::RequestScope scope(outerKind ? editor.request() : request_);
     std::wstring line;
     if (!editor.readLine(line) || line == L"^C") {
       say(std::wstring(msg::kCancel) + L"\n");
@@ -85,6 +96,7 @@ class Prompt {
   std::wstring text_;
   int flags_ = 0;
   ed::KeywordList keywords_;
+  ed::InputRequest request_;
 };
 
 void complain(const wchar_t* message) { say(std::wstring(message) + L"\n"); }
@@ -98,8 +110,9 @@ std::optional<double> parseReal(const std::wstring& text) {
 }
 
 // Reads a point answer to a prompt: the point, a keyword, Enter or a cancel.
-int readPoint(Prompt& prompt, const ads_real* base, ads_point result) {
+int readPoint(Prompt& prompt, const ads_real* base, ads_point result, bool corner = false) {
   Editor& editor = Editor::instance();
+  prompt.askPoint(base, corner);
   for (;;) {
     std::wstring answer;
     if (!prompt.read(answer)) return RTCAN;
@@ -131,6 +144,7 @@ template <typename FromText, typename FromPoints>
 int readMeasure(const ads_point base, const ACHAR* text, ads_real* result, const wchar_t* refusal,
                 FromText fromText, FromPoints fromPoints, bool signedValue) {
   Prompt prompt(text);
+  prompt.askPoint(base, false);
   Editor& editor = Editor::instance();
   for (;;) {
     std::wstring answer;
@@ -210,7 +224,8 @@ int acedGetPoint(const ads_point base, const ACHAR* text, ads_point result) {
 }
 
 int acedGetCorner(const ads_point base, const ACHAR* text, ads_point result) {
-  return acedGetPoint(base, text, result);
+  Prompt prompt(text);
+  return readPoint(prompt, base, result, true);
 }
 
 int acedGetDist(const ads_point base, const ACHAR* text, ads_real* result) {

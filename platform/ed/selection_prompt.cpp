@@ -23,6 +23,7 @@ bool readAnswer(const wchar_t* prompt, std::wstring& answer) {
   // Restrictions armed for someone else do not apply to this prompt.
   editor.takeInitGet();
   say(prompt);
+  RequestScope scope(InputRequest::kSelection);
   std::wstring line;
   if (!editor.readLine(line) || line == L"^C") {
     say(std::wstring(selmsg::kCancel) + L"\n");

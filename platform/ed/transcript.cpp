@@ -8,6 +8,7 @@ Transcript::~Transcript() { closeLog(); }
 
 void Transcript::write(const std::wstring& text) {
   if (text.empty()) return;
+  if (observer_) observer_(text);
   if (toStdout_ || log_) {
     std::string utf8 = wideToUtf8(text);
     if (toStdout_) {

@@ -9,11 +9,30 @@
 
 #include "db/adsdef.h"
 #include "ed/input_source.h"
+#include "ge/gepnt3d.h"
 #include "ed/transcript.h"
 
 class AcDbDatabase;
+class AcDbEntity;
 
 namespace ed {
+
+// What the prompt waiting for an answer asks for. A terminal ignores it; a front end with a mouse
+// reads it to turn a click into the answer a script would type ("x,y", "#2A", a window...).
+struct InputRequest {
+  enum Kind {
+    kText,       // anything typed: a number, a string, a keyword, a dialog action
+    kCommand,    // the command prompt
+    kPoint,      // a point (acedGetPoint, acedGetCorner, distances and angles)
+    kEntity,     // one entity picked (acedEntSel and its kin)
+    kSelection,  // the selection prompt: picks, windows and crossings
+    kDrag,       // a drag sequence (AcEdJig): the cursor's movements are read too
+  };
+  Kind kind = kText;
+  bool hasBase = false;  // the point is asked from a base point (a rubber band from it)
+  bool corner = false;   // the opposite corner of a rectangle from the base
+  AcGePoint3d base;
+};
 
 class Editor {
  public:
@@ -72,6 +91,15 @@ class Editor {
   void setLastPoint(const ads_point p) { ads_point_set(p, lastPoint_); }
   const ads_real* lastPoint() const { return lastPoint_; }
 
+  // What the prompt being answered asks for; prompts set it before they read, and it falls back to
+  // kText once they have their answer.
+  void setRequest(const InputRequest& request) { request_ = request; }
+  const InputRequest& request() const { return request_; }
+  // The entity a drag sequence shows at the cursor (not necessarily in a database), null when no
+  // drag runs. Set by AcEdJig::drag after each update.
+  void setDragged(const AcDbEntity* entity) { dragged_ = entity; }
+  const AcDbEntity* dragged() const { return dragged_; }
+
   // Restores the state of a fresh session (keeps the input source and transcript settings).
   void resetState();
 
@@ -88,6 +116,23 @@ class Editor {
   InitGet initGet_;
   std::wstring lastInput_;
   ads_point lastPoint_ = {0.0, 0.0, 0.0};
+  InputRequest request_;
+  const AcDbEntity* dragged_ = nullptr;
+};
+
+// Sets the request for the time of one read, then gives back the one before.
+class RequestScope {
+ public:
+  explicit RequestScope(const InputRequest& request) : previous_(Editor::instance().request()) {
+    Editor::instance().setRequest(request);
+  }
+  explicit RequestScope(InputRequest::Kind kind) : RequestScope(InputRequest{kind, false, false, {}}) {}
+  ~RequestScope() { Editor::instance().setRequest(previous_); }
+  RequestScope(const RequestScope&) = delete;
+  RequestScope& operator=(const RequestScope&) = delete;
+
+ private:
+  InputRequest previous_;
 };
 
 }  // namespace ed

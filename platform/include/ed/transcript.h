@@ -3,6 +3,7 @@
 // to an optional in-memory copy that tests read.
 #pragma once
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "lisp/interpreter.h"
@@ -27,6 +28,9 @@ class Transcript : public lisp::OutputSink {
   void setCapture(bool on) { capture_ = on; }
   const std::wstring& captured() const { return captured_; }
   void clearCaptured() { captured_.clear(); }
+  // A front end that shows the transcript itself (a window's command line) is given every text
+  // written; an empty function stops it.
+  void setObserver(std::function<void(const std::wstring&)> observer) { observer_ = std::move(observer); }
   // True when the last character written ended a line (prompts start on a fresh line).
   bool atLineStart() const { return atLineStart_; }
 
@@ -36,6 +40,7 @@ class Transcript : public lisp::OutputSink {
   bool atLineStart_ = true;
   std::FILE* log_ = nullptr;
   std::wstring captured_;
+  std::function<void(const std::wstring&)> observer_;
 };
 
 }  // namespace ed

@@ -1,0 +1,147 @@
+// Drawing-view speed on a drawing of 200,000 entities (lines, circles, closed polylines with a
+// bulge, texts and block references with two attributes, 40,000 of each), drawn offscreen on a
+// 1600 x 1000 view:
+//   FirstPaint: the display list and its grid built from the drawing, then the first paint at
+//               zoom extents (what opening a drawing costs before the user sees it);
+//   PanRedraw:  a redraw after a pan of 40 pixels, at zoom extents (every entity on the screen)
+//               and zoomed in on a tenth of the drawing's height.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <memory>
+#include <string>
+
+#include "db/dbapserv.h"
+#include "db/dbblkref.h"
+#include "db/dbdatabase.h"
+#include "db/dbents.h"
+#include "db/dbpl.h"
+#include "db/dbsymtb.h"
+#include "peak_memory.h"
+#include "rx/acdocman.h"
+#include "view/drawing_view.h"
+
+namespace {
+
+constexpr int kPerKind = 40000;
+constexpr int kEntities = 5 * kPerKind;
+constexpr int kWidth = 1600;
+constexpr int kHeight = 1000;
+
+AcDbObjectId addPointBlock(AcDbDatabase& db) {
+  AcDbBlockTable* blocks = nullptr;
+  db.getBlockTable(blocks, AcDb::kForWrite);
+  auto* block = new AcDbBlockTableRecord();
+  block->setName(L"PT");
+  AcDbObjectId blockId;
+  blocks->add(blockId, block);
+  blocks->close();
+  auto* cross = new AcDbLine(AcGePoint3d(-0.2, 0, 0), AcGePoint3d(0.2, 0, 0));
+  block->appendAcDbEntity(cross);
+  cross->close();
+  block->close();
+  return blockId;
+}
+
+std::unique_ptr<AcDbDatabase> buildDrawing() {
+  auto db = std::make_unique<AcDbDatabase>();
+  acdbHostApplicationServices()->setWorkingDatabase(db.get());
+  AcDbObjectId block = addPointBlock(*db);
+  AcDbBlockTableRecord* model = nullptr;
+  acdbOpenObject(model, db->modelSpaceId(), AcDb::kForWrite);
+  const ACHAR* tags[] = {L"MATRICULE", L"ALTITUDE"};
+  for (int i = 0; i < kPerKind; ++i) {
+    double x = 1000.0 + (i % 400) * 3.1, y = 2000.0 + (i / 400) * 2.7;
+    auto* reference = new AcDbBlockReference(AcGePoint3d(x, y, 0), block);
+    model->appendAcDbEntity(reference);
+    std::wstring values[] = {L"P" + std::to_wstring(i), std::to_wstring(100.0 + i * 0.001)};
+    for (int k = 0; k < 2; ++k) {
+      auto* attribute = new AcDbAttribute(AcGePoint3d(x + 0.7, y + 0.3 * k, 0), values[k].c_str(), tags[k]);
+      attribute->setHeight(0.2);
+      reference->appendAttribute(attribute);
+      attribute->close();
+    }
+    reference->close();
+    auto* line = new AcDbLine(AcGePoint3d(x, y, 0), AcGePoint3d(x + 2.25, y - 1.5, 0));
+    model->appendAcDbEntity(line);
+    line->close();
+    auto* circle = new AcDbCircle(AcGePoint3d(x + 1, y + 1, 0), AcGeVector3d::kZAxis, 0.3 + (i % 7) * 0.05);
+    model->appendAcDbEntity(circle);
+    circle->close();
+    auto* polyline = new AcDbPolyline(4);
+    for (unsigned int v = 0; v < 4; ++v)
+      polyline->addVertexAt(v, AcGePoint2d(x + v * 0.5, y + (v % 2) * 0.5), v == 1 ? 0.25 : 0.0);
+    polyline->setClosed(true);
+    model->appendAcDbEntity(polyline);
+    polyline->close();
+    auto* text = new AcDbText(AcGePoint3d(x, y + 1.2, 0), (L"Texte n°" + std::to_wstring(i)).c_str());
+    text->setHeight(0.25);
+    model->appendAcDbEntity(text);
+    text->close();
+  }
+  model->close();
+  return db;
+}
+
+// The drawing as a document, built once for the run.
+AcApDocument* document() {
+  static AcApDocument* built = nullptr;
+  if (built == nullptr) built = acDocManager->addDocument(buildDrawing(), L"bench.dxf");
+  return built;
+}
+
+void paint(gui::DrawingView& view, QImage& image) {
+  QPainter painter(&image);
+  view.paintDrawing(painter);
+}
+
+void BM_FirstPaint(benchmark::State& state) {
+  AcApDocument* doc = document();
+  QImage image(kWidth, kHeight, QImage::Format_RGB32);
+  for (auto _ : state) {
+    gui::DrawingView view;
+    view.resize(kWidth, kHeight);
+    view.setDocument(doc);
+    view.zoomExtents();
+    paint(view, image);
+    benchmark::DoNotOptimize(image.bits());
+    state.counters["drawn"] = static_cast<double>(view.lastDrawnCount());
+  }
+  state.counters["entities"] = kEntities;
+  state.counters["peak_MiB"] = peakMemoryMiB();
+}
+BENCHMARK(BM_FirstPaint)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_PanRedraw(benchmark::State& state) {
+  double zoom = static_cast<double>(state.range(0));
+  gui::DrawingView view;
+  view.resize(kWidth, kHeight);
+  view.setDocument(document());
+  view.zoomExtents();
+  if (zoom > 1) view.zoomAbout(QPointF(kWidth / 2.0, kHeight / 2.0), zoom);
+  QImage image(kWidth, kHeight, QImage::Format_RGB32);
+  paint(view, image);
+  int step = 0;
+  for (auto _ : state) {
+    view.pan(QPointF((step++ % 2 == 0) ? 40 : -40, 0));
+    paint(view, image);
+    benchmark::DoNotOptimize(image.bits());
+  }
+  state.counters["drawn"] = static_cast<double>(view.lastDrawnCount());
+  state.counters["peak_MiB"] = peakMemoryMiB();
+}
+BENCHMARK(BM_PanRedraw)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  acDocManager->closeAll();
+  return 0;
+}

@@ -1,0 +1,86 @@
+// The drawing view: model space of the current document, drawn from a display list through a
+// spatial grid so that only what the screen shows is drawn. The placement (centre, height,
+// screen size) is the document's own view, the one ZOOM and the picks of the command line use.
+#pragma once
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+#include "view/display_list.h"
+#include "view/spatial_grid.h"
+#include "view/stroke_painter.h"
+
+class AcApDocument;
+struct AcApViewState;
+class AcDbDatabase;
+
+namespace gui {
+
+class DrawingView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit DrawingView(QWidget* parent = nullptr);
+
+  // The document shown (null: nothing). Builds the display list and sets the view's screen.
+  void setDocument(AcApDocument* document);
+  AcApDocument* document() const { return document_; }
+  // The display list from scratch (after a command changed or erased entities).
+  void rebuild();
+  // Adds the entities created since the last build (during a command, entity by entity).
+  void addNewEntities();
+
+  const DisplayList& displayList() const { return list_; }
+  const SpatialGrid& grid() const { return grid_; }
+  ScreenMapping mapping() const;
+  QPointF toDrawing(const QPointF& pixel) const { return mapping().toDrawing(pixel); }
+  QPointF toScreen(const QPointF& point) const { return mapping().toScreen(point); }
+
+  void zoomExtents();
+  // The window between two pixels of the screen.
+  void zoomWindow(const QPointF& pixel1, const QPointF& pixel2);
+  // Magnifies by factor keeping the drawing point under the pixel where it is.
+  void zoomAbout(const QPointF& pixel, double factor);
+  // Moves the drawing by a distance in pixels.
+  void pan(const QPointF& pixels);
+
+  // Draws the drawing on a painter of the widget's size (offscreen images as well).
+  void paintDrawing(QPainter& painter);
+  QImage renderImage();
+  // What the shell draws over the drawing (rubber bands, dragged entities, snap markers).
+  void setOverlay(std::function<void(QPainter&, const ScreenMapping&)> overlay) {
+    overlay_ = std::move(overlay);
+  }
+  // Items drawn by the last paint.
+  size_t lastDrawnCount() const { return lastDrawn_; }
+
+  static QColor background() { return QColor(24, 24, 28); }
+
+ signals:
+  void pointerPressed(QPointF pixel, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+  void pointerMoved(QPointF pixel);
+  void pointerReleased(QPointF pixel, Qt::MouseButton button);
+  void placementChanged();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void indexFrom(size_t first);
+  void syncScreen();
+
+  AcApDocument* document_ = nullptr;
+  DisplayList list_;
+  SpatialGrid grid_;
+  std::function<void(QPainter&, const ScreenMapping&)> overlay_;
+  bool panning_ = false;
+  QPointF panFrom_;
+  size_t lastDrawn_ = 0;
+};
+
+}  // namespace gui
