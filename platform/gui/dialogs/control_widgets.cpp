@@ -349,6 +349,8 @@ QWidget* makeControlWidget(HWND c, QWidget* parent, ControlEvents& events) {
     case K::kWebBrowser: {
       auto* browser = new QTextBrowser(parent);
       browser->setOpenExternalLinks(true);
+      // The report tables give their cells no room of their own; a browser adds some.
+      browser->document()->setDefaultStyleSheet(QStringLiteral("td, th { padding: 1px 6px; }"));
       return browser;
     }
   }

@@ -37,7 +37,10 @@ DialogWindow::DialogWindow(HWND dialog, QWidget* parent)
     QWidget* widget = makeControlWidget(c, client_, *this);
     if (!widget) continue;
     widget->setObjectName(QStringLiteral("ctl%1").arg(c->id));
-    widget->setGeometry(units_.rect(c->rect.left, c->rect.top, c->rect.right, c->rect.bottom));
+    QRect place = units_.rect(c->rect.left, c->rect.top, c->rect.right, c->rect.bottom);
+    // A combo's template height includes its dropped list: closed, it has its own height.
+    if (ui::isComboKind(c->kind)) place.setHeight(widget->sizeHint().height());
+    widget->setGeometry(place);
     if (ui::isDecorative(c->kind)) {
       widget->setFocusPolicy(Qt::NoFocus);
     } else if (previous) {
