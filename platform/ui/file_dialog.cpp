@@ -6,6 +6,7 @@
 #include "os/case_map.h"
 #include "os/winfile.h"
 #include "ui/afxdlgs.h"
+#include "ui/dialog_driver.h"
 #include "ui/message_box.h"
 
 namespace {
@@ -109,10 +110,20 @@ INT_PTR CFileDialog::DoModal() {
   out += L"  nom par défaut : " + std::wstring(m_ofn.lpstrFile ? m_ofn.lpstrFile : L"") + L"\n";
   say(out);
 
+  ui::DialogDriver& driver = ui::dialogDriver();
   for (;;) {
     say(L"Fichier : ");
     std::wstring line;
-    if (!editor.readLine(line)) {
+    bool answered = false;
+    if (driver.showsOwnBoxes()) {
+      ui::FileDialogRequest request{open_ != FALSE, title, {}, static_cast<int>(m_ofn.nFilterIndex),
+                                    m_ofn.lpstrFile ? m_ofn.lpstrFile : L"", m_ofn.hwndOwner};
+      for (const Filter& f : filters) request.filters.emplace_back(f.name, f.patterns);
+      answered = driver.fileName(request, line);
+    } else {
+      answered = editor.readLine(line);
+    }
+    if (!answered) {
       say(L"*Annuler*\n");
       return IDCANCEL;
     }

@@ -6,6 +6,7 @@
 
 #include "ed/editor.h"
 #include "os/case_map.h"
+#include "ui/dialog_driver.h"
 
 namespace {
 
@@ -122,6 +123,16 @@ int showMessageBox(const std::wstring& text, const std::wstring& caption, UINT t
   for (const Button& b : buttons) out += std::wstring(L" [") + b.caption + L"]";
   out += L"\n";
   say(out);
+
+  ui::DialogDriver& driver = ui::dialogDriver();
+  if (driver.showsOwnBoxes()) {
+    ui::MessageBoxRequest box{text, caption, type, {}, defaultId, escapeAnswer(buttons)};
+    for (const Button& b : buttons) box.buttons.emplace_back(b.id, b.caption);
+    int answer = driver.messageBox(box);
+    if (captionOf(buttons, answer) == std::wstring(L"?")) answer = box.escapeId;
+    say(std::wstring(L"Réponse : ") + captionOf(buttons, answer) + L"\n");
+    return answer;
+  }
 
   for (;;) {
     std::wstring line;

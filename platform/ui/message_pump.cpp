@@ -72,6 +72,12 @@ HWND scriptActionTarget(std::wstring& action, bool consume) {
     if (consume) s.justTookAction = false;
     return nullptr;
   }
+  ui::DialogDriver& driver = ui::dialogDriver();
+  if (driver.takesModelessInput()) {
+    HWND target = driver.modelessAction(dialogs, action, consume);
+    if (target && consume) s.justTookAction = true;
+    return target;
+  }
   ed::Editor& editor = ed::Editor::instance();
   // At the keyboard, looking ahead would wait for a line: only what was already typed counts.
   if (dynamic_cast<ed::TerminalSource*>(&editor.input())) {

@@ -6,6 +6,7 @@
 #include "ui/acui.h"
 #include "ui/afxcmn.h"
 #include "ui/afxrich.h"
+#include "ui/dialog_driver.h"
 #include "ui/webbrowser2.h"
 
 namespace {
@@ -109,6 +110,7 @@ void destroyWindow(HWND hWnd) {
   if (it == windows.end()) return;
   std::unique_ptr<HWND__> owned = std::move(*it);
   windows.erase(it);
+  if (owned->isDialog) dialogDriver().closed(owned.get());
   for (auto& child : owned->children) {
     if (child->permanent) child->permanent->m_hWnd = nullptr;
     child->permanent = nullptr;

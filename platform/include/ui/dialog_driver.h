@@ -39,18 +39,66 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ui/afxwin.h"
 
 namespace ui {
+
+// A message box as the platform asks it: its buttons (id, caption) in order.
+struct MessageBoxRequest {
+  std::wstring text;
+  std::wstring caption;
+  UINT type = 0;
+  std::vector<std::pair<int, std::wstring>> buttons;
+  int defaultId = IDOK;
+  int escapeId = IDCANCEL;  // what Escape (or closing the box) answers
+};
+
+// A file dialog as the platform asks it; filters are (name, "*.txt;*.csv") pairs.
+struct FileDialogRequest {
+  bool open = true;
+  std::wstring title;
+  std::vector<std::pair<std::wstring, std::wstring>> filters;
+  int filterIndex = 1;  // 1-based
+  std::wstring defaultName;
+  HWND owner = nullptr;
+};
 
 class DialogDriver {
  public:
   virtual ~DialogDriver() = default;
   // Called when a dialog opens, after it was printed.
   virtual void opened(HWND dialog) { (void)dialog; }
+  // Called when a dialog window (modal or modeless) is destroyed.
+  virtual void closed(HWND dialog) { (void)dialog; }
   // The next action for dialog; false when the input has ended. The driver echoes what it read.
   virtual bool readAction(HWND dialog, std::wstring& action) = 0;
+
+  // A front end that draws message boxes and file dialogs itself (a window) answers them here;
+  // otherwise they print themselves and read their answers from the editor's input.
+  virtual bool showsOwnBoxes() const { return false; }
+  // The id of the button chosen.
+  virtual int messageBox(const MessageBoxRequest& box) { return box.escapeId; }
+  // The line a file dialog reads: a path, "filtre N path", or false when cancelled.
+  virtual bool fileName(const FileDialogRequest& request, std::wstring& line) {
+    (void)request;
+    (void)line;
+    return false;
+  }
+
+  // A front end that has its own events for modeless dialogs gives the pump the user's next
+  // action for one of the open ones (newest first), without waiting; null when there is none.
+  // With consume false it only looks.
+  virtual bool takesModelessInput() const { return false; }
+  virtual HWND modelessAction(const std::vector<HWND>& dialogs, std::wstring& action,
+                              bool consume) {
+    (void)dialogs;
+    (void)action;
+    (void)consume;
+    return nullptr;
+  }
 };
 
 // Lines from a script or a test's queue, echoed after "Action : ".
