@@ -7,6 +7,7 @@
 #include "ed/editor.h"
 #include "host_options.h"
 #include "host_session.h"
+#include "dialogs/window_dialogs.h"
 #include "os/codepage.h"
 #include "shell/main_window.h"
 
@@ -21,6 +22,10 @@ int main(int argc, char** argv) {
   try {
     gui::MainWindow window;
     window.show();
+    // Typed at the window, dialogs are drawn as Qt dialogs for the mouse and keyboard; a script
+    // keeps answering them with its own action lines, as in cadhost.
+    const bool windowDialogs = options.script.empty();
+    if (windowDialogs) gui::installWindowDialogs(&window);
     // The transcript shows in the window's command line (and in --transcript's file).
     ed::Editor::instance().transcript().setStdout(false);
     cadhost::FrontEnd frontEnd;
@@ -28,7 +33,9 @@ int main(int argc, char** argv) {
     frontEnd.input = [&window](std::unique_ptr<ed::InputSource> script) {
       return window.makeInput(std::move(script));
     };
-    return cadhost::runSession(options, &frontEnd);
+    const int status = cadhost::runSession(options, &frontEnd);
+    if (windowDialogs) gui::removeWindowDialogs();
+    return status;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "Erreur : %s\n", e.what());
   } catch (...) {
