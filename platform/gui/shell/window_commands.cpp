@@ -6,6 +6,7 @@
 #include "ed/aced.h"
 #include "ed/command_line.h"
 #include "rx/accmd.h"
+#include "rx/acdocman.h"
 #include "view/drawing_view.h"
 
 namespace gui {
@@ -21,6 +22,12 @@ DrawingView* g_view = nullptr;
 void pngOutCommand() {
   ACHAR name[kAcedGetStringBufferLength];
   if (acedGetString(1, kImagePrompt, name) != RTNORM || name[0] == L'\0' || g_view == nullptr) return;
+  // A script does not let the window redraw between its lines: the view catches up first.
+  AcApDocument* current = acDocManager->curDocument();
+  if (g_view->document() != current)
+    g_view->setDocument(current);
+  else
+    g_view->rebuild();
   QString file = QString::fromWCharArray(name);
   if (!file.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) file += QStringLiteral(".png");
   if (!g_view->renderImage().save(file, "PNG")) {

@@ -23,6 +23,7 @@ DrawingView::DrawingView(QWidget* parent) : QWidget(parent) {
 
 void DrawingView::setDocument(AcApDocument* document) {
   document_ = document;
+  picture_ = QImage();
   if (document_ != nullptr) ed::View::of(document_);  // sets the view up from the drawing
   syncScreen();
   rebuild();
@@ -38,14 +39,14 @@ void DrawingView::rebuild() {
   QRectF area = list_.extents();
   grid_.reset(area, list_.items().size());
   indexFrom(0);
-  update();
+  invalidate();
 }
 
 void DrawingView::addNewEntities() {
   if (document_ == nullptr) return;
   size_t first = list_.appendNew(document_->database());
   indexFrom(first);
-  if (first < list_.items().size()) update();
+  if (first < list_.items().size()) invalidate();
 }
 
 void DrawingView::indexFrom(size_t first) {
@@ -102,15 +103,18 @@ void DrawingView::pan(const QPointF& pixels) {
   update();
 }
 
-void DrawingView::paintDrawing(QPainter& painter) {
-  painter.fillRect(QRect(0, 0, width(), height()), background());
+void DrawingView::drawRegion(QPainter& painter, const ScreenMapping& map, const QRect& pixels) {
+  painter.save();
+  painter.setClipRect(pixels);
+  painter.fillRect(pixels, background());
   painter.setBrush(Qt::NoBrush);
-  ScreenMapping map = mapping();
-  lastDrawn_ = 0;
   if (document_ != nullptr) {
     StrokePainter strokes(painter, map);
     const std::vector<DisplayItem>& items = list_.items();
-    QRectF window = map.window();
+    // A pixel more each way: wide strokes and dots straddle the edge.
+    QRectF window = QRectF(map.toDrawing(QPointF(pixels.left() - 1, pixels.top() - 1)),
+                           map.toDrawing(QPointF(pixels.right() + 2, pixels.bottom() + 2)))
+                        .normalized();
     for (uint32_t index : grid_.query(window)) {
       const DisplayItem& item = items[index];
       if (!item.bounds.intersects(window) && !window.contains(item.bounds.topLeft())) continue;
@@ -118,6 +122,44 @@ void DrawingView::paintDrawing(QPainter& painter) {
       ++lastDrawn_;
     }
   }
+  painter.restore();
+}
+
+void DrawingView::updatePicture(const ScreenMapping& map) {
+  QSize size(static_cast<int>(map.width), static_cast<int>(map.height));
+  lastDrawn_ = 0;
+  double dx = (pictureMapping_.centerX - map.centerX) / map.unitsPerPixel;
+  double dy = (map.centerY - pictureMapping_.centerY) / map.unitsPerPixel;
+  int shiftX = static_cast<int>(std::lround(dx)), shiftY = static_cast<int>(std::lround(dy));
+  bool reusable = !picture_.isNull() && picture_.size() == size && pictureGeneration_ == generation_ &&
+                  pictureMapping_.unitsPerPixel == map.unitsPerPixel && std::abs(dx - shiftX) < 1e-3 &&
+                  std::abs(dy - shiftY) < 1e-3 && std::abs(shiftX) < size.width() &&
+                  std::abs(shiftY) < size.height();
+  if (reusable && shiftX == 0 && shiftY == 0) return;
+  QImage next(size, QImage::Format_RGB32);
+  QPainter painter(&next);
+  if (!reusable) {
+    drawRegion(painter, map, QRect(QPoint(0, 0), size));
+  } else {
+    // A pan: the last picture moves, and only the strips it uncovers are drawn.
+    painter.drawImage(QPoint(shiftX, shiftY), picture_);
+    int w = size.width(), h = size.height();
+    if (shiftX > 0) drawRegion(painter, map, QRect(0, 0, shiftX, h));
+    if (shiftX < 0) drawRegion(painter, map, QRect(w + shiftX, 0, -shiftX, h));
+    if (shiftY > 0) drawRegion(painter, map, QRect(0, 0, w, shiftY));
+    if (shiftY < 0) drawRegion(painter, map, QRect(0, h + shiftY, w, -shiftY));
+  }
+  painter.end();
+  picture_ = std::move(next);
+  pictureMapping_ = map;
+  pictureGeneration_ = generation_;
+}
+
+void DrawingView::paintDrawing(QPainter& painter) {
+  ScreenMapping map = mapping();
+  updatePicture(map);
+  painter.drawImage(QPoint(0, 0), picture_);
+  painter.setBrush(Qt::NoBrush);
   if (overlay_) overlay_(painter, map);
 }
 

@@ -51,8 +51,13 @@ class DrawingView : public QWidget {
   void setOverlay(std::function<void(QPainter&, const ScreenMapping&)> overlay) {
     overlay_ = std::move(overlay);
   }
-  // Items drawn by the last paint.
+  // Items drawn by the last paint (after a pan, those of the uncovered strips only).
   size_t lastDrawnCount() const { return lastDrawn_; }
+  // The next paint draws everything again instead of reusing the last picture.
+  void invalidate() {
+    ++generation_;
+    update();
+  }
 
   static QColor background() { return QColor(24, 24, 28); }
 
@@ -73,6 +78,11 @@ class DrawingView : public QWidget {
  private:
   void indexFrom(size_t first);
   void syncScreen();
+  // Draws the items meeting a rectangle of pixels, clipped to it.
+  void drawRegion(QPainter& painter, const ScreenMapping& map, const QRect& pixels);
+  // The cached picture brought to the current placement: shifted by a pan when it can be, the
+  // uncovered strips drawn; drawn whole otherwise.
+  void updatePicture(const ScreenMapping& map);
 
   AcApDocument* document_ = nullptr;
   DisplayList list_;
@@ -81,6 +91,11 @@ class DrawingView : public QWidget {
   bool panning_ = false;
   QPointF panFrom_;
   size_t lastDrawn_ = 0;
+  // The drawing without what is drawn over it, as last painted, and what it was painted for.
+  QImage picture_;
+  ScreenMapping pictureMapping_;
+  unsigned long pictureGeneration_ = 0;
+  unsigned long generation_ = 1;
 };
 
 }  // namespace gui
