@@ -10,6 +10,7 @@
 #include "db/dbsymtb.h"
 #include "ed/host_commands.h"
 #include "ed_fixture.h"
+#include "model_space_entities.h"
 #include "rx/acdocman.h"
 #include "rx/cmdrun.h"
 
@@ -36,20 +37,7 @@ class DrawingCommand : public ScriptedEditor {
   // The live entities of model space of that kind, in drawing order.
   template <class T>
   std::vector<AcDbObjectId> entities() {
-    std::vector<AcDbObjectId> ids;
-    AcDbBlockTableRecord* space = nullptr;
-    if (acdbOpenObject(space, db->modelSpaceId(), AcDb::kForRead) != Acad::eOk) return ids;
-    AcDbBlockTableRecordIterator* it = nullptr;
-    space->newIterator(it);
-    for (; !it->done(); it->step()) {
-      AcDbEntity* entity = nullptr;
-      if (it->getEntity(entity, AcDb::kForRead) != Acad::eOk) continue;
-      if (T::cast(entity)) ids.push_back(entity->objectId());
-      entity->close();
-    }
-    delete it;
-    space->close();
-    return ids;
+    return modelSpaceEntitiesOf<T>(db);
   }
 
   // Reads one entity.

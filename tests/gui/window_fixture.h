@@ -13,6 +13,7 @@
 #include "db/dbdatabase.h"
 #include "db/dbents.h"
 #include "db/dbsymtb.h"
+#include "ed/model_space_entities.h"
 #include "ed/command_line.h"
 #include "ed/editor.h"
 #include "ed/host_commands.h"
@@ -35,20 +36,7 @@ inline AcApDocument* openDocument(const std::wstring& file) {
 // The entities of model space of a database, of one class.
 template <class T>
 std::vector<AcDbObjectId> entitiesOf(AcDbDatabase* database) {
-  std::vector<AcDbObjectId> ids;
-  AcDbBlockTableRecord* space = nullptr;
-  if (acdbOpenObject(space, database->modelSpaceId(), AcDb::kForRead) != Acad::eOk) return ids;
-  AcDbBlockTableRecordIterator* it = nullptr;
-  space->newIterator(it);
-  for (; !it->done(); it->step()) {
-    AcDbEntity* entity = nullptr;
-    if (it->getEntity(entity, AcDb::kForRead) != Acad::eOk) continue;
-    if (T::cast(entity)) ids.push_back(entity->objectId());
-    entity->close();
-  }
-  delete it;
-  space->close();
-  return ids;
+  return modelSpaceEntitiesOf<T>(database);
 }
 
 class WindowTest : public ::testing::Test {
