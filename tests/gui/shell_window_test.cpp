@@ -14,6 +14,8 @@
 #include "shell/view_picker.h"
 #include "view/drawing_view.h"
 
+#include <unistd.h>
+
 namespace {
 
 using guitest::entitiesOf;
@@ -70,8 +72,11 @@ class ShellWindow : public guitest::WindowTest {
     return start;
   }
 
+  // Named after the process: CTest runs the tests of this fixture side by side.
   std::string tempFile(const char* name) {
-    return (std::filesystem::temp_directory_path() / (std::string("cadhost_gui_") + name)).string();
+    return (std::filesystem::temp_directory_path() /
+            ("cadhost_gui_" + std::to_string(getpid()) + "_" + name))
+        .string();
   }
 
   AcApDocument* document_ = nullptr;
