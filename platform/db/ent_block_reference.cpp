@@ -249,24 +249,9 @@ Acad::ErrorStatus AcDbBlockReference::transformBy(const AcGeMatrix3d& transform)
   return es;
 }
 
-Acad::ErrorStatus AcDbBlockReference::erase(bool erasing) {
-  Acad::ErrorStatus es = AcDbEntity::erase(erasing);
-  if (es == Acad::eOk) followers_->setErased(erasing);
-  return es;
+bool AcDbBlockReference::takesFollower(const AcDbEntity& follower) const {
+  return AcDbAttribute::cast(&follower) != nullptr;
 }
-
-Acad::ErrorStatus AcDbBlockReference::setOwnerId(AcDbObjectId owner) {
-  Acad::ErrorStatus es = AcDbEntity::setOwnerId(owner);
-  followers_->sync();
-  return es;
-}
-
-void AcDbBlockReference::subentityIds(AcDbObjectIdArray& ids) const { followers_->ids(ids); }
-AcDbObjectId AcDbBlockReference::sequenceEndId() const { return followers_->sequenceEnd(); }
-bool AcDbBlockReference::adoptSubentity(AcDbObjectId id) {
-  return AcDbAttribute::cast(peekObject<AcDbEntity>(id)) != nullptr && followers_->adopt(id);
-}
-void AcDbBlockReference::setSequenceEndId(AcDbObjectId id) { followers_->setSequenceEnd(id); }
 
 // Group codes.
 

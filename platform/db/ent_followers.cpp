@@ -209,12 +209,7 @@ void EntityFollowers::copyFrom(const EntityFollowers& source) {
 }
 
 EntityFollowers* followersOf(const AcDbEntity* entity) {
-  if (auto* p = AcDb2dPolyline::cast(entity)) return &p->followers();
-  if (auto* p = AcDb3dPolyline::cast(entity)) return &p->followers();
-  if (auto* p = AcDbPolyFaceMesh::cast(entity)) return &p->followers();
-  if (auto* p = AcDbPolygonMesh::cast(entity)) return &p->followers();
-  if (auto* p = AcDbBlockReference::cast(entity)) return &p->followers();
-  return nullptr;
+  return entity != nullptr ? entity->followerList() : nullptr;
 }
 
 // AcDbObjectIterator.

@@ -199,26 +199,10 @@ Acad::ErrorStatus AcDbPolyFaceMesh::transformBy(const AcGeMatrix3d& transform) {
   return followers_->transformAll(transform);
 }
 
-Acad::ErrorStatus AcDbPolyFaceMesh::erase(bool erasing) {
-  Acad::ErrorStatus es = AcDbEntity::erase(erasing);
-  if (es == Acad::eOk) followers_->setErased(erasing);
-  return es;
+bool AcDbPolyFaceMesh::takesFollower(const AcDbEntity& follower) const {
+  return AcDbPolyFaceMeshVertex::cast(&follower) != nullptr ||
+         AcDbFaceRecord::cast(&follower) != nullptr;
 }
-
-Acad::ErrorStatus AcDbPolyFaceMesh::setOwnerId(AcDbObjectId owner) {
-  Acad::ErrorStatus es = AcDbEntity::setOwnerId(owner);
-  followers_->sync();
-  return es;
-}
-
-void AcDbPolyFaceMesh::subentityIds(AcDbObjectIdArray& ids) const { followers_->ids(ids); }
-AcDbObjectId AcDbPolyFaceMesh::sequenceEndId() const { return followers_->sequenceEnd(); }
-bool AcDbPolyFaceMesh::adoptSubentity(AcDbObjectId id) {
-  AcDbEntity* e = peekObject<AcDbEntity>(id);
-  return (AcDbPolyFaceMeshVertex::cast(e) != nullptr || AcDbFaceRecord::cast(e) != nullptr) &&
-         followers_->adopt(id);
-}
-void AcDbPolyFaceMesh::setSequenceEndId(AcDbObjectId id) { followers_->setSequenceEnd(id); }
 
 Acad::ErrorStatus AcDbPolyFaceMesh::dxfOutFields(AcDbDxfFiler* filer) const {
   Acad::ErrorStatus es = AcDbEntity::dxfOutFields(filer);
@@ -399,25 +383,9 @@ Acad::ErrorStatus AcDbPolygonMesh::transformBy(const AcGeMatrix3d& transform) {
   return followers_->transformAll(transform);
 }
 
-Acad::ErrorStatus AcDbPolygonMesh::erase(bool erasing) {
-  Acad::ErrorStatus es = AcDbEntity::erase(erasing);
-  if (es == Acad::eOk) followers_->setErased(erasing);
-  return es;
+bool AcDbPolygonMesh::takesFollower(const AcDbEntity& follower) const {
+  return AcDbPolygonMeshVertex::cast(&follower) != nullptr;
 }
-
-Acad::ErrorStatus AcDbPolygonMesh::setOwnerId(AcDbObjectId owner) {
-  Acad::ErrorStatus es = AcDbEntity::setOwnerId(owner);
-  followers_->sync();
-  return es;
-}
-
-void AcDbPolygonMesh::subentityIds(AcDbObjectIdArray& ids) const { followers_->ids(ids); }
-AcDbObjectId AcDbPolygonMesh::sequenceEndId() const { return followers_->sequenceEnd(); }
-bool AcDbPolygonMesh::adoptSubentity(AcDbObjectId id) {
-  return AcDbPolygonMeshVertex::cast(peekObject<AcDbEntity>(id)) != nullptr &&
-         followers_->adopt(id);
-}
-void AcDbPolygonMesh::setSequenceEndId(AcDbObjectId id) { followers_->setSequenceEnd(id); }
 
 Acad::ErrorStatus AcDbPolygonMesh::dxfOutFields(AcDbDxfFiler* filer) const {
   Acad::ErrorStatus es = AcDbEntity::dxfOutFields(filer);

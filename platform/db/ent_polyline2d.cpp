@@ -442,24 +442,9 @@ Acad::ErrorStatus AcDb2dPolyline::transformBy(const AcGeMatrix3d& transform) {
   return es;
 }
 
-Acad::ErrorStatus AcDb2dPolyline::erase(bool erasing) {
-  Acad::ErrorStatus es = AcDbCurve::erase(erasing);
-  if (es == Acad::eOk) followers_->setErased(erasing);
-  return es;
+bool AcDb2dPolyline::takesFollower(const AcDbEntity& follower) const {
+  return AcDb2dVertex::cast(&follower) != nullptr;
 }
-
-Acad::ErrorStatus AcDb2dPolyline::setOwnerId(AcDbObjectId owner) {
-  Acad::ErrorStatus es = AcDbCurve::setOwnerId(owner);
-  followers_->sync();
-  return es;
-}
-
-void AcDb2dPolyline::subentityIds(AcDbObjectIdArray& ids) const { followers_->ids(ids); }
-AcDbObjectId AcDb2dPolyline::sequenceEndId() const { return followers_->sequenceEnd(); }
-bool AcDb2dPolyline::adoptSubentity(AcDbObjectId id) {
-  return AcDb2dVertex::cast(peekObject<AcDbEntity>(id)) != nullptr && followers_->adopt(id);
-}
-void AcDb2dPolyline::setSequenceEndId(AcDbObjectId id) { followers_->setSequenceEnd(id); }
 
 Acad::ErrorStatus AcDb2dPolyline::dxfOutFields(AcDbDxfFiler* filer) const {
   Acad::ErrorStatus es = AcDbCurve::dxfOutFields(filer);

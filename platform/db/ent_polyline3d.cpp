@@ -189,24 +189,9 @@ Acad::ErrorStatus AcDb3dPolyline::transformBy(const AcGeMatrix3d& transform) {
   return followers_->transformAll(transform);
 }
 
-Acad::ErrorStatus AcDb3dPolyline::erase(bool erasing) {
-  Acad::ErrorStatus es = AcDbCurve::erase(erasing);
-  if (es == Acad::eOk) followers_->setErased(erasing);
-  return es;
+bool AcDb3dPolyline::takesFollower(const AcDbEntity& follower) const {
+  return AcDb3dPolylineVertex::cast(&follower) != nullptr;
 }
-
-Acad::ErrorStatus AcDb3dPolyline::setOwnerId(AcDbObjectId owner) {
-  Acad::ErrorStatus es = AcDbCurve::setOwnerId(owner);
-  followers_->sync();
-  return es;
-}
-
-void AcDb3dPolyline::subentityIds(AcDbObjectIdArray& ids) const { followers_->ids(ids); }
-AcDbObjectId AcDb3dPolyline::sequenceEndId() const { return followers_->sequenceEnd(); }
-bool AcDb3dPolyline::adoptSubentity(AcDbObjectId id) {
-  return AcDb3dPolylineVertex::cast(peekObject<AcDbEntity>(id)) != nullptr && followers_->adopt(id);
-}
-void AcDb3dPolyline::setSequenceEndId(AcDbObjectId id) { followers_->setSequenceEnd(id); }
 
 Acad::ErrorStatus AcDb3dPolyline::dxfOutFields(AcDbDxfFiler* filer) const {
   Acad::ErrorStatus es = AcDbCurve::dxfOutFields(filer);

@@ -243,6 +243,41 @@ AcDbEntity* AcDbEntity::clone() const {
   return copy;
 }
 
+// Followers.
+
+void AcDbEntity::subentityIds(AcDbObjectIdArray& ids) const {
+  if (EntityFollowers* followers = followerList()) followers->ids(ids);
+}
+
+AcDbObjectId AcDbEntity::sequenceEndId() const {
+  EntityFollowers* followers = followerList();
+  return followers != nullptr ? followers->sequenceEnd() : AcDbObjectId();
+}
+
+bool AcDbEntity::adoptSubentity(AcDbObjectId id) {
+  EntityFollowers* followers = followerList();
+  const AcDbEntity* follower = peekObject<AcDbEntity>(id);
+  return followers != nullptr && follower != nullptr && takesFollower(*follower) &&
+         followers->adopt(id);
+}
+
+void AcDbEntity::setSequenceEndId(AcDbObjectId id) {
+  if (EntityFollowers* followers = followerList()) followers->setSequenceEnd(id);
+}
+
+Acad::ErrorStatus AcDbEntity::erase(bool erasing) {
+  Acad::ErrorStatus es = AcDbObject::erase(erasing);
+  EntityFollowers* followers = followerList();
+  if (es == Acad::eOk && followers != nullptr) followers->setErased(erasing);
+  return es;
+}
+
+Acad::ErrorStatus AcDbEntity::setOwnerId(AcDbObjectId owner) {
+  Acad::ErrorStatus es = AcDbObject::setOwnerId(owner);
+  if (EntityFollowers* followers = followerList()) followers->sync();
+  return es;
+}
+
 // Group codes.
 
 Acad::ErrorStatus AcDbEntity::dxfOutFields(AcDbDxfFiler* filer) const {

@@ -55,22 +55,17 @@ class AcDbBlockReference : public AcDbEntity {
   Acad::ErrorStatus geomExtentsBestFit(
       AcDbExtents& extents, const AcGeMatrix3d& parentTransform = AcGeMatrix3d::kIdentity) const;
   Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus erase(bool erasing = true) override;
-  Acad::ErrorStatus setOwnerId(AcDbObjectId owner) override;
-
-  void subentityIds(AcDbObjectIdArray& ids) const override;
-  AcDbObjectId sequenceEndId() const override;
-  bool adoptSubentity(AcDbObjectId id) override;
-  void setSequenceEndId(AcDbObjectId id) override;
 
   Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
 
   // Platform bookkeeping: the attributes held.
   EntityFollowers& followers() const { return *followers_; }
+  EntityFollowers* followerList() const override { return followers_.get(); }
 
  protected:
   bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  bool takesFollower(const AcDbEntity& follower) const override;
   // Writes the block reference level (marker, 66, 2, 10, 41-43, 50, 210).
   void dxfOutBlockReferenceFields(AcDbDxfFiler* filer, bool withScaleAndRotation) const;
   // For readers of subclass levels: values set without the checks of an open object.

@@ -8,6 +8,7 @@
 #include "ge/gept3dar.h"
 
 class AcDbExtents;
+class EntityFollowers;
 class AcGeMatrix3d;
 class AcGePlane;
 typedef AcArray<void*> AcDbVoidPtrArray;
@@ -70,17 +71,28 @@ class AcDbEntity : public AcDbObject {
   AcDbEntity* clone() const;
 
   // Entities written with followers in files (attributes of a block reference, vertices of a
-  // polyline): the followers in order and the end-of-sequence marker. Platform bookkeeping.
-  virtual void subentityIds(AcDbObjectIdArray& ids) const { (void)ids; }
-  virtual AcDbObjectId sequenceEndId() const { return AcDbObjectId(); }
+  // polyline): the followers in order and the end-of-sequence marker. Platform bookkeeping, done
+  // here for every entity that has a follower list.
+  virtual void subentityIds(AcDbObjectIdArray& ids) const;
+  virtual AcDbObjectId sequenceEndId() const;
   // Takes a follower read from a file; false when the entity takes none of that kind.
-  virtual bool adoptSubentity(AcDbObjectId id) { (void)id; return false; }
-  virtual void setSequenceEndId(AcDbObjectId id) { (void)id; }
+  virtual bool adoptSubentity(AcDbObjectId id);
+  virtual void setSequenceEndId(AcDbObjectId id);
+  // The followers are erased with their owner and enter the owner's database with it.
+  Acad::ErrorStatus erase(bool erasing = true) override;
+  Acad::ErrorStatus setOwnerId(AcDbObjectId owner) override;
+  // The entity's follower list, or null for an entity that holds none.
+  virtual EntityFollowers* followerList() const { return nullptr; }
 
   Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
  protected:
   bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  // Whether a follower read from a file is of a kind this entity holds.
+  virtual bool takesFollower(const AcDbEntity& follower) const {
+    (void)follower;
+    return false;
+  }
 
  private:
   AcDbObjectId layerId_;

@@ -135,18 +135,14 @@ class AcDb2dPolyline : public AcDbCurve {
 
   Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
   Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus erase(bool erasing = true) override;
-  Acad::ErrorStatus setOwnerId(AcDbObjectId owner) override;
-  void subentityIds(AcDbObjectIdArray& ids) const override;
-  AcDbObjectId sequenceEndId() const override;
-  bool adoptSubentity(AcDbObjectId id) override;
-  void setSequenceEndId(AcDbObjectId id) override;
   Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
   EntityFollowers& followers() const { return *followers_; }
+  EntityFollowers* followerList() const override { return followers_.get(); }
 
  protected:
   bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  bool takesFollower(const AcDbEntity& follower) const override;
 
  private:
   std::unique_ptr<EntityFollowers> followers_;
@@ -223,18 +219,14 @@ class AcDb3dPolyline : public AcDbCurve {
 
   Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
   Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus erase(bool erasing = true) override;
-  Acad::ErrorStatus setOwnerId(AcDbObjectId owner) override;
-  void subentityIds(AcDbObjectIdArray& ids) const override;
-  AcDbObjectId sequenceEndId() const override;
-  bool adoptSubentity(AcDbObjectId id) override;
-  void setSequenceEndId(AcDbObjectId id) override;
   Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
   EntityFollowers& followers() const { return *followers_; }
+  EntityFollowers* followerList() const override { return followers_.get(); }
 
  protected:
   bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  bool takesFollower(const AcDbEntity& follower) const override;
 
  private:
   std::unique_ptr<EntityFollowers> followers_;
@@ -311,18 +303,14 @@ class AcDbPolyFaceMesh : public AcDbEntity {
 
   Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
   Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus erase(bool erasing = true) override;
-  Acad::ErrorStatus setOwnerId(AcDbObjectId owner) override;
-  void subentityIds(AcDbObjectIdArray& ids) const override;
-  AcDbObjectId sequenceEndId() const override;
-  bool adoptSubentity(AcDbObjectId id) override;
-  void setSequenceEndId(AcDbObjectId id) override;
   Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
   EntityFollowers& followers() const { return *followers_; }
+  EntityFollowers* followerList() const override { return followers_.get(); }
 
  protected:
   bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  bool takesFollower(const AcDbEntity& follower) const override;
 
  private:
   std::unique_ptr<EntityFollowers> followers_;
@@ -385,18 +373,14 @@ class AcDbPolygonMesh : public AcDbEntity {
 
   Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
   Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus erase(bool erasing = true) override;
-  Acad::ErrorStatus setOwnerId(AcDbObjectId owner) override;
-  void subentityIds(AcDbObjectIdArray& ids) const override;
-  AcDbObjectId sequenceEndId() const override;
-  bool adoptSubentity(AcDbObjectId id) override;
-  void setSequenceEndId(AcDbObjectId id) override;
   Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
 
   EntityFollowers& followers() const { return *followers_; }
+  EntityFollowers* followerList() const override { return followers_.get(); }
 
  protected:
   bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  bool takesFollower(const AcDbEntity& follower) const override;
 
  private:
   std::unique_ptr<EntityFollowers> followers_;
