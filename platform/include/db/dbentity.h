@@ -72,12 +72,12 @@ class AcDbEntity : public AcDbObject {
 
   // Entities written with followers in files (attributes of a block reference, vertices of a
   // polyline): the followers in order and the end-of-sequence marker. Platform bookkeeping, done
-  // here for every entity that has a follower list.
-  virtual void subentityIds(AcDbObjectIdArray& ids) const;
-  virtual AcDbObjectId sequenceEndId() const;
+  // here for every entity that has a follower list: followerList() is the one thing a kind gives.
+  void subentityIds(AcDbObjectIdArray& ids) const;
+  AcDbObjectId sequenceEndId() const;
   // Takes a follower read from a file; false when the entity takes none of that kind.
-  virtual bool adoptSubentity(AcDbObjectId id);
-  virtual void setSequenceEndId(AcDbObjectId id);
+  bool adoptSubentity(AcDbObjectId id);
+  void setSequenceEndId(AcDbObjectId id);
   // The followers are erased with their owner and enter the owner's database with it.
   Acad::ErrorStatus erase(bool erasing = true) override;
   Acad::ErrorStatus setOwnerId(AcDbObjectId owner) override;
