@@ -25,6 +25,12 @@ BEGIN_MESSAGE_MAP(corrPolygoDLG, dialoguePolygonale)
   ON_EN_KILLFOCUS(IDC_PF_Y, &corrPolygoDLG::OnChampQuitte)
   ON_EN_KILLFOCUS(IDC_PF_Z, &corrPolygoDLG::OnChampQuitte)
   ON_EN_KILLFOCUS(IDC_PF_GISEMENT, &corrPolygoDLG::OnChampQuitte)
+  ON_EN_KILLFOCUS(IDC_PF_STATION, &corrPolygoDLG::OnChampQuitte)
+  ON_EN_KILLFOCUS(IDC_PF_ANGLE, &corrPolygoDLG::OnChampQuitte)
+  ON_EN_KILLFOCUS(IDC_PF_DISTANCE, &corrPolygoDLG::OnChampQuitte)
+  ON_EN_KILLFOCUS(IDC_PF_ALTITUDE, &corrPolygoDLG::OnChampQuitte)
+  ON_CBN_KILLFOCUS(IDC_PF_UNITE, &corrPolygoDLG::OnChampQuitte)
+  ON_CBN_KILLFOCUS(IDC_PF_NIVELLEMENT, &corrPolygoDLG::OnChampQuitte)
 END_MESSAGE_MAP()
 
 void corrPolygoDLG::echangerStations(CDataExchange* pDX) {

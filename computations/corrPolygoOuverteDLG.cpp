@@ -29,6 +29,12 @@ BEGIN_MESSAGE_MAP(corrPolygoOuverteDLG, dialoguePolygonale)
   ON_EN_KILLFOCUS(IDC_PO_ARR_Z, &corrPolygoOuverteDLG::OnChampQuitte)
   ON_EN_KILLFOCUS(IDC_PO_ARR_GISEMENT, &corrPolygoOuverteDLG::OnChampQuitte)
   ON_EN_KILLFOCUS(IDC_PO_DERNIER_ANGLE, &corrPolygoOuverteDLG::OnChampQuitte)
+  ON_EN_KILLFOCUS(IDC_PO_STATION, &corrPolygoOuverteDLG::OnChampQuitte)
+  ON_EN_KILLFOCUS(IDC_PO_ANGLE, &corrPolygoOuverteDLG::OnChampQuitte)
+  ON_EN_KILLFOCUS(IDC_PO_DISTANCE, &corrPolygoOuverteDLG::OnChampQuitte)
+  ON_EN_KILLFOCUS(IDC_PO_ALTITUDE, &corrPolygoOuverteDLG::OnChampQuitte)
+  ON_CBN_KILLFOCUS(IDC_PO_UNITE, &corrPolygoOuverteDLG::OnChampQuitte)
+  ON_CBN_KILLFOCUS(IDC_PO_NIVELLEMENT, &corrPolygoOuverteDLG::OnChampQuitte)
 END_MESSAGE_MAP()
 
 void corrPolygoOuverteDLG::echangerStations(CDataExchange* pDX) {

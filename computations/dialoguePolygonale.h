@@ -23,6 +23,8 @@ class dialoguePolygonale : public CAdUiDialog {
                      CWnd* parent);
 
   const donneesObservations& donnees() const { return m_donnees; }
+  // The row being entered, as the fields last stored it (on leaving a field or on a button).
+  ligneObservation ligneEnCours() const { return {m_station, m_angle, m_distance, m_altitude}; }
 
  protected:
   BOOL OnInitDialog() override;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <memory>
 
 #include "codification/globalCodification.h"
 #include "computations/corrPolygoDLG.h"
@@ -125,6 +126,67 @@ TEST_F(DialoguesPolygonales, OpenTraverseBearingsFromTheCalculatorAndStationsPla
   EXPECT_NEAR(p.getZ(), 0.5 - 0.5, 1e-9);  // the height misclosure 1.0 shared equally
   EXPECT_EQ(p.getCode(), 7);
   EXPECT_GE(globalCodification()->indexOfCode(7), 0);
+}
+
+// Every field and combo of both dialogs, each with a value it does not hold at first and how to
+// read what the dialog stored.
+struct ChampSaisi {
+  bool ouverte;
+  const wchar_t* action;  // the script line that fills the control
+  int liste;              // where the focus goes next
+  std::wstring (*lu)(const dialoguePolygonale&);
+  const wchar_t* attendu;
+};
+
+std::wstring nombre(double v) {
+  CString t;
+  t.Format(L"%g", v);
+  return t.GetString();
+}
+
+const ChampSaisi kChamps[] = {
+    {false, L"set 1012 Borne", 1038, [](const dialoguePolygonale& d) { return std::wstring(d.donnees().depart.nom); }, L"Borne"},
+    {false, L"set 1015 7.5", 1038, [](const dialoguePolygonale& d) { return nombre(d.donnees().depart.x); }, L"7.5"},
+    {false, L"set 1022 12", 1038, [](const dialoguePolygonale& d) { return nombre(d.donnees().depart.gisement); }, L"12"},
+    {false, L"set 1024 B", 1038, [](const dialoguePolygonale& d) { return std::wstring(d.ligneEnCours().station); }, L"B"},
+    {false, L"set 1026 101", 1038, [](const dialoguePolygonale& d) { return std::wstring(d.ligneEnCours().angle); }, L"101"},
+    {false, L"set 1029 55", 1038, [](const dialoguePolygonale& d) { return std::wstring(d.ligneEnCours().distance); }, L"55"},
+    {false, L"set 1031 0.3", 1038, [](const dialoguePolygonale& d) { return std::wstring(d.ligneEnCours().denivelee); }, L"0.3"},
+    {false, L"choose 1036 Radians", 1038, [](const dialoguePolygonale& d) { return nombre(d.donnees().unite); }, L"2"},
+    {false, L"choose 1034 Simple", 1038, [](const dialoguePolygonale& d) { return nombre(d.donnees().nivellement); }, L"1"},
+    {true, L"set 1064 D", 1065, [](const dialoguePolygonale& d) { return std::wstring(d.donnees().depart.nom); }, L"D"},
+    {true, L"set 1054 9", 1065, [](const dialoguePolygonale& d) { return nombre(d.donnees().arrivee.z); }, L"9"},
+    {true, L"set 1087 33", 1065, [](const dialoguePolygonale& d) { return nombre(d.donnees().fermeture); }, L"33"},
+    {true, L"set 1068 P", 1065, [](const dialoguePolygonale& d) { return std::wstring(d.ligneEnCours().station); }, L"P"},
+    {true, L"set 1069 201", 1065, [](const dialoguePolygonale& d) { return std::wstring(d.ligneEnCours().angle); }, L"201"},
+    {true, L"set 1070 42", 1065, [](const dialoguePolygonale& d) { return std::wstring(d.ligneEnCours().distance); }, L"42"},
+    {true, L"set 1071 -1", 1065, [](const dialoguePolygonale& d) { return std::wstring(d.ligneEnCours().denivelee); }, L"-1"},
+    {true, L"choose 1067 Radians", 1065, [](const dialoguePolygonale& d) { return nombre(d.donnees().unite); }, L"2"},
+    {true, L"choose 1066 Prop. distances", 1065, [](const dialoguePolygonale& d) { return nombre(d.donnees().nivellement); }, L"2"},
+};
+
+// Leaving a field stores it, and only then: a value typed and cancelled without leaving its
+// field is not kept. The buttons read every field first, so only the focus can show this.
+TEST_F(DialoguesPolygonales, LeavingAnyFieldStoresItAndOnlyThen) {
+  for (const ChampSaisi& champ : kChamps) {
+    SCOPED_TRACE(champ.action);
+    const std::wstring focus = L"focus " + std::to_wstring(champ.liste);
+    auto executer = [&](std::deque<std::wstring> script) {
+      answer(std::move(script));
+      std::unique_ptr<dialoguePolygonale> d;
+      if (champ.ouverte) {
+        d = std::make_unique<corrPolygoOuverteDLG>();
+      } else {
+        d = std::make_unique<corrPolygoDLG>();
+      }
+      EXPECT_EQ(d->DoModal(), IDCANCEL);
+      return champ.lu(*d);
+    };
+    const std::wstring initial = executer({L"cancel"});
+    ASSERT_NE(initial, champ.attendu);
+    EXPECT_EQ(executer({champ.action, focus, L"cancel"}), champ.attendu);
+    EXPECT_EQ(executer({champ.action, L"cancel"}), initial);
+  }
 }
 
 }  // namespace
