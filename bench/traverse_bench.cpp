@@ -83,7 +83,7 @@ void BM_PolygonaleFermeeAvecRapport(benchmark::State& state) {
 void BM_EcrireFichierObservations(benchmark::State& state) {
   const donneesObservations d = grandFichier();
   for (auto _ : state) {
-    if (!ecrireFichierObservations(kFichier, d)) state.SkipWithError("not written");
+    if (ecrireFichierObservations(kFichier, d) != kObservationsEcrites) state.SkipWithError("not written");
   }
   memoire(state);
 }

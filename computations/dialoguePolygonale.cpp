@@ -151,8 +151,11 @@ void dialoguePolygonale::OnSauvegarder() {
   choix.m_ofn.nFilterIndex = 1;
   if (choix.DoModal() != IDOK) return;
   const CString nom = nomFichierObservations(choix.GetPathName(), static_cast<int>(choix.m_ofn.nFilterIndex));
-  // A file that cannot be created is not reported: nothing is written.
-  ecrireFichierObservations(nom, m_donnees);
+  // A file that cannot be created is not reported (nothing is written); a write that fails on
+  // the way is, and the previous file stays.
+  if (ecrireFichierObservations(nom, m_donnees) == kErreurEcriture) {
+    MessageBox(L"Ouverture impossible du fichier", L"Erreur", MB_OK | MB_ICONEXCLAMATION);
+  }
 }
 
 void dialoguePolygonale::OnCharger() {

@@ -1,5 +1,6 @@
 #include "computations/fichierObservations.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -208,11 +209,36 @@ struct fermeFichier {
 using fichierOuvert = std::unique_ptr<FILE, fermeFichier>;
 }  // namespace
 
-bool ecrireFichierObservations(const CString& chemin, const donneesObservations& donnees) {
-  fichierOuvert fichier(_wfopen(chemin.GetString(), L"wb"));
-  if (!fichier) return false;
+namespace {
+// The folder a path names its file in ("." for a bare name), where the new file is written first.
+CString dossierDe(const CString& chemin) {
+  const int barre = std::max(chemin.ReverseFind(L'\\'), chemin.ReverseFind(L'/'));
+  if (barre < 0) return CString(L".");
+  return chemin.Left(barre == 0 ? 1 : barre);
+}
+}  // namespace
+
+int ecrireFichierObservations(const CString& chemin, const donneesObservations& donnees) {
+  // A read-only file is not replaced, as it would not open for writing.
+  if (GetFileAttributesW(chemin.GetString()) == FILE_ATTRIBUTE_READONLY) return kFichierNonCree;
+  // The new file is complete beside the old one before it takes its place, so a full disk or a
+  // failed write leaves the previous file as it was.
+  wchar_t temporaire[MAX_PATH];
+  if (GetTempFileNameW(dossierDe(chemin).GetString(), L"obs", 0, temporaire) == 0) {
+    return kFichierNonCree;
+  }
   const std::string octets = ecrireObservations(donnees);
-  return std::fwrite(octets.data(), 1, octets.size(), fichier.get()) == octets.size();
+  bool ecrit = false;
+  if (FILE* fichier = _wfopen(temporaire, L"wb")) {
+    ecrit = std::fwrite(octets.data(), 1, octets.size(), fichier) == octets.size();
+    ecrit = std::fclose(fichier) == 0 && ecrit;
+  }
+  if (!ecrit ||
+      !MoveFileExW(temporaire, chemin.GetString(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileW(temporaire);
+    return kErreurEcriture;
+  }
+  return kObservationsEcrites;
 }
 
 int lireFichierObservations(const CString& chemin, donneesObservations& donnees) {

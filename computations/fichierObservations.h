@@ -56,8 +56,13 @@ std::string ecrireObservations(const donneesObservations& donnees);
 // reset first, and what the file sets is set (the kind `donnees.ouverte` is the caller's).
 void lireObservations(std::string_view contenu, donneesObservations& donnees);
 
-// The files themselves. Writing reports false when the file cannot be created or written.
-bool ecrireFichierObservations(const CString& chemin, const donneesObservations& donnees);
+// The files themselves. A file that is not written completely leaves the previous one as it was.
+enum ecritureObservations : int {
+  kObservationsEcrites = 0,
+  kFichierNonCree = 1,  // the file (or its folder) does not take writing: nothing is written
+  kErreurEcriture = 2,  // the writing itself failed (no room left, say)
+};
+int ecrireFichierObservations(const CString& chemin, const donneesObservations& donnees);
 enum lectureObservations : int {
   kObservationsLues = 0,
   kFichierNonOuvert = 1,  // `donnees` unchanged

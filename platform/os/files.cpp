@@ -192,6 +192,10 @@ BOOL CopyFileW(LPCWSTR existingFileName, LPCWSTR newFileName, BOOL failIfExists)
 }
 
 BOOL MoveFileW(LPCWSTR existingFileName, LPCWSTR newFileName) {
+  return MoveFileExW(existingFileName, newFileName, MOVEFILE_COPY_ALLOWED);
+}
+
+BOOL MoveFileExW(LPCWSTR existingFileName, LPCWSTR newFileName, DWORD flags) {
   const std::string from = nativePath(existingFileName);
   const std::string to = nativePath(newFileName);
   if (!exists(from)) {
@@ -199,14 +203,28 @@ BOOL MoveFileW(LPCWSTR existingFileName, LPCWSTR newFileName) {
     return FALSE;
   }
   if (exists(to)) {
-    SetLastError(ERROR_ALREADY_EXISTS);
-    return FALSE;
+    if (!(flags & MOVEFILE_REPLACE_EXISTING)) {
+      SetLastError(ERROR_ALREADY_EXISTS);
+      return FALSE;
+    }
+    if (::access(to.c_str(), W_OK) != 0) {
+      SetLastError(ERROR_ACCESS_DENIED);
+      return FALSE;
+    }
   }
-  if (::rename(from.c_str(), to.c_str()) == 0) return TRUE;
-  if (errno != EXDEV) return failWithErrno();
-  // Another file system: copy, then remove the original, as Windows does for files.
-  if (!CopyFileW(existingFileName, newFileName, TRUE)) return FALSE;
-  return ::unlink(from.c_str()) == 0 ? TRUE : failWithErrno();
+  if (::rename(from.c_str(), to.c_str()) != 0) {
+    if (errno != EXDEV || !(flags & MOVEFILE_COPY_ALLOWED)) return failWithErrno();
+    // Another file system: copy, then remove the original, as Windows does for files.
+    if (!CopyFileW(existingFileName, newFileName, FALSE)) return FALSE;
+    if (::unlink(from.c_str()) != 0) return failWithErrno();
+  }
+  if (flags & MOVEFILE_WRITE_THROUGH) {
+    const int fd = ::open(to.c_str(), O_RDONLY | O_CLOEXEC);
+    const bool synced = fd >= 0 && ::fsync(fd) == 0;
+    if (fd >= 0) ::close(fd);
+    if (!synced) return failWithErrno();
+  }
+  return TRUE;
 }
 
 FILE* _wfopen(const wchar_t* fileName, const wchar_t* mode) {

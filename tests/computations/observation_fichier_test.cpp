@@ -1,6 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -133,7 +140,7 @@ TEST(FichierObservations, OpenStationLinesNeedDepartOrArrivee) {
 
 TEST(FichierObservations, FilesOnDiskAndSavedNames) {
   const CString chemin(L"/tmp/observation_fichier_test.obs");
-  ASSERT_TRUE(ecrireFichierObservations(chemin, fermee()));
+  ASSERT_EQ(ecrireFichierObservations(chemin, fermee()), kObservationsEcrites);
   std::ifstream f("/tmp/observation_fichier_test.obs", std::ios::binary);
   const std::string octets((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
   EXPECT_EQ(octets, ecrireObservations(fermee()));
@@ -145,7 +152,7 @@ TEST(FichierObservations, FilesOnDiskAndSavedNames) {
   donneesObservations garde = fermee();
   EXPECT_EQ(lireFichierObservations(CString(L"/tmp/pas/de/fichier.obs"), garde), kFichierNonOuvert);
   EXPECT_EQ(garde.lignes.size(), 2u);
-  EXPECT_FALSE(ecrireFichierObservations(CString(L"/tmp/pas/de/dossier/x.obs"), garde));
+  EXPECT_EQ(ecrireFichierObservations(CString(L"/tmp/pas/de/dossier/x.obs"), garde), kFichierNonCree);
   // A folder opens but cannot be read: the error is told.
   EXPECT_EQ(lireFichierObservations(CString(L"/tmp"), garde), kErreurLecture);
 
@@ -154,6 +161,61 @@ TEST(FichierObservations, FilesOnDiskAndSavedNames) {
   EXPECT_EQ(nomFichierObservations(CString(L"T"), 4), L"t.txt");
   EXPECT_EQ(nomFichierObservations(CString(L"T"), 2), L"t");
   EXPECT_EQ(nomFichierObservations(CString(L"T.dat"), 3), L"t.dat");
+}
+
+std::string contenuDe(const std::string& chemin) {
+  std::ifstream f(chemin, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+// Saving over a file writes the new one beside it first: when the writing fails half-way (here
+// the file size limit of the process, as a full disk would), the previous file is left byte for
+// byte and no temporary stays in the folder; a read-only file is not replaced.
+TEST(FichierObservations, AFailedSaveKeepsThePreviousFile) {
+  namespace fs = std::filesystem;
+  const fs::path dossier = fs::temp_directory_path() / ("obs_ecriture_" + std::to_string(getpid()));
+  fs::remove_all(dossier);
+  fs::create_directories(dossier);
+  const std::string cible = (dossier / "trav.obs").string();
+  const CString chemin(fs::path(cible).wstring().c_str());
+  ASSERT_EQ(ecrireFichierObservations(chemin, fermee()), kObservationsEcrites);
+  const std::string avant = contenuDe(cible);
+
+  donneesObservations grand = fermee();
+  grand.lignes.assign(2000, {L"STATION", L"123.45678", L"100.00000", L"0.10000"});
+  const pid_t enfant = fork();
+  if (enfant == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limite{4096, 4096};
+    if (setrlimit(RLIMIT_FSIZE, &limite) != 0) _exit(3);
+    _exit(ecrireFichierObservations(chemin, grand));
+  }
+  int statut = 0;
+  waitpid(enfant, &statut, 0);
+  ASSERT_TRUE(WIFEXITED(statut));
+  EXPECT_EQ(WEXITSTATUS(statut), kErreurEcriture);
+  EXPECT_EQ(contenuDe(cible), avant);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dossier), fs::directory_iterator()), 1);
+
+  // Without the limit the same rows replace the file.
+  ASSERT_EQ(ecrireFichierObservations(chemin, grand), kObservationsEcrites);
+  EXPECT_EQ(contenuDe(cible), ecrireObservations(grand));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dossier), fs::directory_iterator()), 1);
+
+  // A read-only file in a folder open to all: written by someone who may not change it.
+  chmod(dossier.c_str(), 0777);
+  chmod(cible.c_str(), 0444);
+  const pid_t autre = fork();
+  if (autre == 0) {
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
+    _exit(ecrireFichierObservations(chemin, fermee()));
+  }
+  waitpid(autre, &statut, 0);
+  ASSERT_TRUE(WIFEXITED(statut));
+  EXPECT_EQ(WEXITSTATUS(statut), kFichierNonCree);
+  EXPECT_EQ(contenuDe(cible), ecrireObservations(grand));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dossier), fs::directory_iterator()), 1);
+  fs::remove_all(dossier);
 }
 
 }  // namespace

@@ -30,6 +30,14 @@ DWORD GetFileAttributesW(LPCWSTR fileName);
 BOOL CopyFileW(LPCWSTR existingFileName, LPCWSTR newFileName, BOOL failIfExists);
 // Fails with ERROR_ALREADY_EXISTS when the destination exists, as on Windows.
 BOOL MoveFileW(LPCWSTR existingFileName, LPCWSTR newFileName);
+#define MOVEFILE_REPLACE_EXISTING 0x00000001
+#define MOVEFILE_COPY_ALLOWED 0x00000002
+#define MOVEFILE_WRITE_THROUGH 0x00000008
+// With MOVEFILE_REPLACE_EXISTING an existing destination is replaced in one step (a reader sees
+// the old file or the new one, never a mix), unless it is read-only (ERROR_ACCESS_DENIED, as on
+// Windows). MOVEFILE_COPY_ALLOWED lets a move across file systems copy; MOVEFILE_WRITE_THROUGH
+// returns only once the moved file is on the disk.
+BOOL MoveFileExW(LPCWSTR existingFileName, LPCWSTR newFileName, DWORD flags);
 
 #define GetTempPath GetTempPathW
 #define GetTempFileName GetTempFileNameW
@@ -37,6 +45,7 @@ BOOL MoveFileW(LPCWSTR existingFileName, LPCWSTR newFileName);
 #define GetFileAttributes GetFileAttributesW
 #define CopyFile CopyFileW
 #define MoveFile MoveFileW
+#define MoveFileEx MoveFileExW
 
 // The C library's wide functions of the host's runtime. The mode is "r", "w", "a" with "+", "b"
 // or "t" (text and binary are the same here); ",ccs=..." is ignored.
