@@ -58,21 +58,27 @@ TEST(TraverseFermee, AngularMisclosureSharedEqually) {
 }
 
 // Worked compass-rule example (bearings N76°E, S36°E, S61°W, N38°W; 80.40, 46.30, 72.80, 68.00):
-// its published balanced latitudes and departures, to the millimetre it prints.
+// its published balanced latitudes and departures, to the millimetre it prints, whichever unit
+// the same angles are given in.
 TEST(TraverseFermee, CompassRuleMatchesPublishedExample) {
-  std::vector<obsPolygonale> lignes = {rangee(L"B", 294, 80.40, 0), rangee(L"C", 248, 46.30, 0),
-                                       rangee(L"D", 277, 72.80, 0), rangee(L"A", 261, 68.00, 0)};
-  resultatPolygonaleFermee r;
-  ASSERT_EQ(calculerPolygonaleFermee(station(L"A", 0, 0, 0, 76), 0, kUniteDegres, lignes, r), 0);
-  EXPECT_NEAR(r.erreurAngulaire, 0, 1e-9);
-  EXPECT_NEAR(r.distanceTotale, 267.5, 1e-9);
-  const double latitudes[] = {19.3653, -37.5063, -35.3716, 53.5126};
-  const double departs[] = {78.1055, 27.2678, -63.5874};
-  for (int i = 0; i < 4; ++i) EXPECT_NEAR(r.dy[i] - r.cy[i], latitudes[i], 2e-3) << i;
-  for (int i = 0; i < 3; ++i) EXPECT_NEAR(r.dx[i] - r.cx[i], departs[i], 2e-3) << i;
-  // Coordinates are the balanced legs accumulated from A.
-  EXPECT_NEAR(r.x[1], 78.1055, 2e-3);
-  EXPECT_NEAR(r.y[2], 19.3653 - 37.5063, 2e-3);
+  for (int unite : {kUniteDegres, kUniteGrades, kUniteRadians}) {
+    SCOPED_TRACE(unite);
+    const double u = tourComplet(unite) / 360;
+    std::vector<obsPolygonale> lignes = {
+        rangee(L"B", 294 * u, 80.40, 0), rangee(L"C", 248 * u, 46.30, 0),
+        rangee(L"D", 277 * u, 72.80, 0), rangee(L"A", 261 * u, 68.00, 0)};
+    resultatPolygonaleFermee r;
+    ASSERT_EQ(calculerPolygonaleFermee(station(L"A", 0, 0, 0, 76 * u), 0, unite, lignes, r), 0);
+    EXPECT_NEAR(r.erreurAngulaire, 0, 1e-9);
+    EXPECT_NEAR(r.distanceTotale, 267.5, 1e-9);
+    const double latitudes[] = {19.3653, -37.5063, -35.3716, 53.5126};
+    const double departs[] = {78.1055, 27.2678, -63.5874};
+    for (int i = 0; i < 4; ++i) EXPECT_NEAR(r.dy[i] - r.cy[i], latitudes[i], 2e-3) << i;
+    for (int i = 0; i < 3; ++i) EXPECT_NEAR(r.dx[i] - r.cx[i], departs[i], 2e-3) << i;
+    // Coordinates are the balanced legs accumulated from A.
+    EXPECT_NEAR(r.x[1], 78.1055, 2e-3);
+    EXPECT_NEAR(r.y[2], 19.3653 - 37.5063, 2e-3);
+  }
 }
 
 // Hand computation: a square whose west leg is measured 4 cm long.

@@ -55,6 +55,35 @@ TEST(TraverseOuverte, MeasuredTraverseReproducesItsStationsInEveryUnit) {
   }
 }
 
+// A worked exercise in grades between stations 1 and 4, each with a reference bearing (124.301
+// gon from R1 to 1, 311.224 gon from 4 to R2): the corrected legs and the coordinates of 2 and 3
+// it prints, to the centimetre (it rounds each leg before summing them).
+TEST(TraverseOuverte, PublishedExerciseInGrades) {
+  const stationConnue depart{L"1", 913471.84, 82405.79, 0, 124.301};
+  const stationConnue arrivee{L"4", 913392.25, 82917.87, 0, 311.224};
+  std::vector<obsPolygonale> lignes = {rangee(L"2", 79.683, 217.970, 0),
+                                       rangee(L"3", 170.698, 127.180, 0),
+                                       rangee(L"4", 209.870, 182.760, 0)};
+  resultatPolygonaleOuverte r;
+  ASSERT_EQ(calculerPolygonaleOuverte(depart, arrivee, 126.672, kNivellementAucun, kUniteGrades,
+                                      lignes, r),
+            kPolygonaleCalculee);
+  EXPECT_NEAR(r.erreurParAngle, 0, 1e-9);
+  const double gisements[] = {3.984, 374.682, 384.552};
+  const double dx[] = {13.61, -49.27, -43.93}, dy[] = {217.49, 117.22, 177.37};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_NEAR(r.gisementsCompenses[i], gisements[i], 1e-9) << i;
+    EXPECT_NEAR(r.dxCorriges[i], dx[i], 0.01) << i;
+    EXPECT_NEAR(r.dyCorriges[i], dy[i], 0.01) << i;
+  }
+  EXPECT_NEAR(r.x[1], 913485.45, 0.01);
+  EXPECT_NEAR(r.y[1], 82623.28, 0.01);
+  EXPECT_NEAR(r.x[2], 913436.18, 0.01);
+  EXPECT_NEAR(r.y[2], 82740.50, 0.01);
+  EXPECT_NEAR(r.x[3], arrivee.x, 1e-6);
+  EXPECT_NEAR(r.y[3], arrivee.y, 1e-6);
+}
+
 TEST(TraverseOuverte, MisclosuresAreSharedOverAnglesLegsAndHeights) {
   traverseMesuree t = mesurer(kUniteGrades);
   // 0.004 gr too much over the four angles (three rows and the closing angle).
