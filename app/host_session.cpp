@@ -1,6 +1,7 @@
 #include "host_session.h"
 
 #include <cstdio>
+#include <exception>
 #include <memory>
 #include <string>
 #include <vector>
@@ -132,6 +133,23 @@ int runSession(const HostOptions& options, const FrontEnd* frontEnd) {
   shutDown();
   editor.transcript().closeLog();
   return status;
+}
+
+int runMain(int argc, char** argv, const std::function<int(const HostOptions&)>& session) {
+  HostOptions options;
+  std::wstring error;
+  if (!parseArguments(argc, argv, options, error)) {
+    std::fprintf(stderr, "Erreur : %s\n%s", wideToUtf8(error).c_str(), kUsage);
+    return 2;
+  }
+  try {
+    return session(options);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "Erreur : %s\n", e.what());
+  } catch (...) {
+    std::fprintf(stderr, "Erreur inattendue\n");
+  }
+  return 1;
 }
 
 }  // namespace cadhost

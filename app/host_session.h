@@ -21,4 +21,9 @@ struct FrontEnd {
 // file could not be opened, or (strict) any error happened.
 int runSession(const HostOptions& options, const FrontEnd* frontEnd = nullptr);
 
+// What a host's main does around its session: wrong arguments print the message and the usage
+// (status 2); no exception crosses out, the session's own failures are reported in French
+// (status 1); otherwise the status `session` returns.
+int runMain(int argc, char** argv, const std::function<int(const HostOptions&)>& session);
+
 }  // namespace cadhost
