@@ -220,7 +220,10 @@ CString dossierDe(const CString& chemin) {
 
 int ecrireFichierObservations(const CString& chemin, const donneesObservations& donnees) {
   // A read-only file is not replaced, as it would not open for writing.
-  if (GetFileAttributesW(chemin.GetString()) == FILE_ATTRIBUTE_READONLY) return kFichierNonCree;
+  const DWORD attributs = GetFileAttributesW(chemin.GetString());
+  if (attributs != INVALID_FILE_ATTRIBUTES && (attributs & FILE_ATTRIBUTE_READONLY)) {
+    return kFichierNonCree;
+  }
   // The new file is complete beside the old one before it takes its place, so a full disk or a
   // failed write leaves the previous file as it was.
   wchar_t temporaire[MAX_PATH];
