@@ -130,6 +130,7 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent) {
   if (!ui::isLiveWindow(hWnd)) return FALSE;
   hWnd->initialized = true;
   if (hWnd->visible) ui::printDialog(hWnd);
+  ui::dialogDriver().opened(hWnd);
   return TRUE;
 }
 

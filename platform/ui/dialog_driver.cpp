@@ -32,8 +32,8 @@ bool ScriptDialogDriver::readAction(HWND dialog, std::wstring& action) {
 }
 
 void TerminalDialogDriver::opened(HWND dialog) {
-  (void)dialog;
-  say(L"(aide : liste des actions)\n");
+  // A modeless dialog does not ask for actions: the pump takes them from what is typed.
+  if (!dialog->modeless) say(L"(aide : liste des actions)\n");
 }
 
 bool TerminalDialogDriver::readAction(HWND dialog, std::wstring& action) {

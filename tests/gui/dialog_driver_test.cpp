@@ -177,4 +177,24 @@ TEST_F(WindowDriverTest, ModelessDialogIsServedByThePump) {
   dialog.DestroyWindow();
 }
 
+// Nothing pumps while the command line waits: the click is run from the event loop it waits in.
+TEST_F(WindowDriverTest, ModelessDialogClickRunsWhileThePromptWaits) {
+  CDialog dialog;
+  ASSERT_TRUE(dialog.Create(kSample.id));
+  User user({[&] {
+    auto* window = shownDialog(QStringLiteral("Essai"));
+    if (!window) return false;
+    QTest::mouseClick(control<QPushButton>(window, IDCANCEL), Qt::LeftButton);
+    return true;
+  }});
+  for (int round = 0; round < 20000 && dialog.IsWindowVisible(); ++round) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QTest::qWait(1);
+  }
+  EXPECT_TRUE(user.finished());
+  EXPECT_FALSE(dialog.IsWindowVisible());
+  EXPECT_NE(transcript().find(L"Action : click 2\n"), std::wstring::npos);
+  dialog.DestroyWindow();
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QTimer>
 
 #include "dialogs/window_dialogs.h"
 #include "ed/editor.h"
@@ -42,6 +43,11 @@ DialogWindow* WindowDialogDriver::ensureWindow(HWND dialog) {
   if (DialogWindow* owner = dialog->owner ? windowOf(dialog->owner) : nullptr) parent = owner;
   auto* window = new DialogWindow(dialog, parent);
   window->setWindowModality(dialog->modeless ? Qt::NonModal : Qt::ApplicationModal);
+  if (dialog->modeless) {
+    // Queued: served from the event loop the window waits in, after the click's own handling.
+    QObject::connect(window, &DialogWindow::actionQueued, window, [this] { serveModeless(); },
+                     Qt::QueuedConnection);
+  }
   windows_[dialog] = window;
   window->refresh();
   return window;
@@ -53,7 +59,16 @@ void WindowDialogDriver::refreshAll() {
   }
 }
 
-void WindowDialogDriver::opened(HWND dialog) { ensureWindow(dialog); }
+void WindowDialogDriver::opened(HWND dialog) {
+  ensureWindow(dialog);
+  // A modeless dialog is shown by its creator once it is made: the window follows as soon as the
+  // event loop runs, whether or not anything pumps.
+  if (dialog->modeless) {
+    QTimer::singleShot(0, windowOf(dialog), [this, dialog] {
+      if (DialogWindow* window = windowOf(dialog)) window->refresh();
+    });
+  }
+}
 
 void WindowDialogDriver::closed(HWND dialog) {
   auto it = windows_.find(dialog);
@@ -81,11 +96,26 @@ bool WindowDialogDriver::readAction(HWND dialog, std::wstring& action) {
   return true;
 }
 
+// A click in a modeless dialog while the program waits (at the command line, in a modal dialog)
+// is run at once, as the host's own message loop would dispatch it; inside a pump it is left for
+// that pump, which takes it when its event processing returns.
+void WindowDialogDriver::serveModeless() {
+  if (pumping_ > 0) return;
+  MSG msg;
+  while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessage(&msg);
+  }
+  refreshAll();
+}
+
 HWND WindowDialogDriver::modelessAction(const std::vector<HWND>& dialogs, std::wstring& action,
                                         bool consume) {
   for (HWND dialog : dialogs) ensureWindow(dialog)->refresh();
   // The pump runs inside the program's loops: the window's events are served from here.
+  ++pumping_;
   QCoreApplication::processEvents();
+  --pumping_;
   for (HWND dialog : dialogs) {
     DialogWindow* window = windowOf(dialog);
     if (!window || !window->hasAction()) continue;

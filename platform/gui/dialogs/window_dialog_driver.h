@@ -1,6 +1,7 @@
 // The dialog driver of the window: each dialog that opens is drawn as a DialogWindow; reading an
 // action shows it and spins the event loop until the user does something with it. Message boxes
-// and file dialogs are Qt's own, and modeless dialogs are served from the pump (PeekMessage).
+// and file dialogs are Qt's own, and modeless dialogs are served from the pump (PeekMessage), or at once when the program
+// waits in the event loop.
 #pragma once
 #include <QPointer>
 #include <map>
@@ -35,10 +36,12 @@ class WindowDialogDriver : public ui::DialogDriver {
   // The widget new windows and boxes belong to: the innermost dialog shown, else the main window.
   QWidget* currentParent() const;
   void refreshAll();
+  void serveModeless();
 
   QPointer<QWidget> mainWindow_;
   std::map<HWND, QPointer<DialogWindow>> windows_;
   bool quitting_ = false;
+  int pumping_ = 0;  // inside modelessAction: the pump takes the actions itself
 };
 
 // The boxes drawn for the platform (window_boxes.cpp).

@@ -69,7 +69,8 @@ struct FileDialogRequest {
 class DialogDriver {
  public:
   virtual ~DialogDriver() = default;
-  // Called when a dialog opens, after it was printed.
+  // Called when a dialog opens, after it was printed: a modal one before its first action is
+  // read, a modeless one once it is created.
   virtual void opened(HWND dialog) { (void)dialog; }
   // Called when a dialog window (modal or modeless) is destroyed.
   virtual void closed(HWND dialog) { (void)dialog; }
