@@ -207,9 +207,7 @@ struct fermeFichier {
   void operator()(FILE* f) const { std::fclose(f); }
 };
 using fichierOuvert = std::unique_ptr<FILE, fermeFichier>;
-}  // namespace
 
-namespace {
 // The folder a path names its file in ("." for a bare name), where the new file is written first.
 CString dossierDe(const CString& chemin) {
   const int barre = std::max(chemin.ReverseFind(L'\\'), chemin.ReverseFind(L'/'));
