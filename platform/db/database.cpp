@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "db/database_state.h"
+#include "db/change_notices.h"
 #include "db/dbapserv.h"
 #include "db/dbdatabase.h"
 #include "db/dbobject.h"
@@ -44,6 +45,7 @@ AcDbDatabase::AcDbDatabase(bool buildDefault, bool /*noDocument*/)
 }
 
 AcDbDatabase::~AcDbDatabase() {
+  noticeGoodbye(this);
   AcDbHostApplicationServices* services = acdbHostApplicationServices();
   if (services->workingDatabase() == this) services->setWorkingDatabase(nullptr);
   // Objects may refer to each other while they go; detach them all before any is destroyed.
@@ -61,6 +63,7 @@ Acad::ErrorStatus AcDbDatabase::addAcDbObject(AcDbObjectId& id, AcDbObject* obje
   // A new object stays open for write until its creator closes it, as in the host.
   object->beginOpen(AcDb::kForWrite);
   id = AcDbObjectId(stub);
+  noticeAppended(object);
   return Acad::eOk;
 }
 

@@ -59,6 +59,9 @@ struct DatabaseState {
   DrawingReadReport readReport;
   std::string lastError;
 
+  // Told of appended, modified and erased objects (db/change_notices.h).
+  std::vector<AcDbDatabaseReactor*> reactors;
+
   // What the commands changed, for undo (always present once the database is built).
   std::unique_ptr<UndoJournal> undo;
 

@@ -1,6 +1,7 @@
 // Dictionaries: keyed entries in the order they were set, lookups without case, erased objects
 // invisible.
 #include "db/enum_items.h"
+#include "db/change_notices.h"
 #include "db/dbdict.h"
 #include "db/dbfiler.h"
 #include "db/symbol_util.h"
@@ -142,7 +143,7 @@ Acad::ErrorStatus AcDbDictionary::setAt(const ACHAR* key, AcDbObject* value, AcD
     if (previous != id) {
       // The replaced object goes, as the host erases what a dictionary owned under that key.
       AcDbStub* stub = previous.stub();
-      if (stub != nullptr && stub->object && stub->object->ownerId() == objectId()) stub->erased = true;
+      if (stub != nullptr && stub->object && stub->object->ownerId() == objectId()) setErasedFlag(stub, true);
     }
     entries_[static_cast<size_t>(existing)].second = id;
   } else {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "db/dbblkref.h"
+#include "db/change_notices.h"
 #include "db/dbdatabase.h"
 #include "db/dbents.h"
 #include "db/dbpoly.h"
@@ -156,7 +157,7 @@ AcDbObjectId EntityFollowers::sequenceEnd() const {
 }
 
 void EntityFollowers::setSequenceEnd(AcDbObjectId id) {
-  if (sequenceEnd_ != id && isLiveId(sequenceEnd_)) sequenceEnd_.stub()->erased = true;
+  if (sequenceEnd_ != id && isLiveId(sequenceEnd_)) setErasedFlag(sequenceEnd_.stub(), true);
   sequenceEnd_ = id;
   if (AcDbEntity* end = peekObject<AcDbEntity>(id)) end->setOwnerIdRaw(owner_->objectId());
 }
@@ -164,7 +165,7 @@ void EntityFollowers::setSequenceEnd(AcDbObjectId id) {
 void EntityFollowers::setErased(bool erased) {
   sync();
   auto mark = [erased](AcDbObjectId id) {
-    if (id.stub() != nullptr && id.stub()->object) id.stub()->erased = erased;
+    if (id.stub() != nullptr && id.stub()->object) setErasedFlag(id.stub(), erased);
   };
   for (const AcDbObjectId& id : ids_) mark(id);
   mark(sequenceEnd_);

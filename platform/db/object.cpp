@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "db/acutads.h"
+#include "db/change_notices.h"
 #include "db/database_state.h"
 #include "db/dbfiler.h"
 #include "db/dbobject.h"
@@ -42,6 +43,7 @@ void AcDbObject::beginOpen(AcDb::OpenMode mode) {
 
 Acad::ErrorStatus AcDbObject::close() {
   if (stub_ == nullptr) return Acad::eOk;  // a non-resident object has nothing to close
+  bool wrote = writer_;
   if (writer_) {
     writer_ = false;
   } else if (readers_ > 0) {
@@ -50,6 +52,8 @@ Acad::ErrorStatus AcDbObject::close() {
     return Acad::eNotOpenForRead;
   }
   --stateOf(stub_->database).openObjects;
+  // Every opening for write counts as a change: setters do not keep track of what they touch.
+  if (wrote) noticeModified(this);
   return Acad::eOk;
 }
 
@@ -83,7 +87,7 @@ Acad::ErrorStatus AcDbObject::erase(bool erasing) {
   if (stub_ == nullptr) return Acad::eNotInDatabase;
   if (!writer_) return Acad::eNotOpenForWrite;
   if (!erasing && !stub_->erased) return Acad::eWasNotErased;
-  stub_->erased = erasing;
+  setErasedFlag(stub_, erasing);
   return Acad::eOk;
 }
 

@@ -1,5 +1,6 @@
 #include "db/undo_snapshot.h"
 
+#include "db/change_notices.h"
 #include "db/database_state.h"
 #include "db/dbdict.h"
 #include "db/dbentity.h"
@@ -83,7 +84,7 @@ void restoreSnapshot(AcDbDatabase* database, const UndoSnapshot& snapshot) {
   AcDbStub* stub = snapshot.stub;
   if (stub == nullptr) return;
   if (snapshot.created) {
-    stub->erased = true;
+    setErasedFlag(stub, true);
     return;
   }
   AcDbObject* object = stub->object.get();
@@ -99,7 +100,7 @@ void restoreSnapshot(AcDbDatabase* database, const UndoSnapshot& snapshot) {
   object->setExtensionDictionaryRaw(snapshot.extensionDictionary);
   setReactors(object, snapshot.reactors);
   if (snapshot.hasMembers) setMembers(object, snapshot.members);
-  stub->erased = snapshot.erased;
-  for (const auto& [dependent, erased] : snapshot.dependentsErased) dependent->erased = erased;
+  setErasedFlag(stub, snapshot.erased);
+  for (const auto& [dependent, erased] : snapshot.dependentsErased) setErasedFlag(dependent, erased);
   object->close();
 }

@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "db/block_internal.h"
+#include "db/change_notices.h"
 #include "db/database_state.h"
 #include "db/dbdict.h"
 #include "db/dbgroup.h"
@@ -322,7 +323,7 @@ AcDbObjectId assembleBlockDefinition(AcDbDatabase* db, AcDbObjectId blockBegin,
   record->setBlockFlagsRaw(begin->blockFlags());
   // Markers made for the record before its definition was read give way to the file's.
   auto replaceMarker = [](AcDbObjectId previous, AcDbObjectId read) {
-    if (previous != read && isLiveId(previous)) previous.stub()->erased = true;
+    if (previous != read && isLiveId(previous)) setErasedFlag(previous.stub(), true);
   };
   replaceMarker(record->blockBeginId(), blockBegin);
   begin->setOwnerIdRaw(recordId);

@@ -11,6 +11,7 @@
 #include "db/dbtag.h"
 
 class AcDbObject;
+class AcDbDatabaseReactor;
 class UndoJournal;
 class AcDbBlockTable;
 class AcDbLayerTable;
@@ -40,6 +41,10 @@ class AcDbDatabase {
   ~AcDbDatabase();
   AcDbDatabase(const AcDbDatabase&) = delete;
   AcDbDatabase& operator=(const AcDbDatabase&) = delete;
+
+  // Reactors told of what happens to the objects (db/dbreactor.h); the database does not own them.
+  void addReactor(AcDbDatabaseReactor* reactor) const;
+  void removeReactor(AcDbDatabaseReactor* reactor) const;
 
   // Objects.
   Acad::ErrorStatus addAcDbObject(AcDbObjectId& id, AcDbObject* object);
