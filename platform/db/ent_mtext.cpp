@@ -204,6 +204,28 @@ void AcDbMText::layout(double& width, double& height) const {
       lines.empty() ? 0.0 : height_ + (lines.size() - 1) * height_ * kLinePitch * spacingFactor_;
 }
 
+void AcDbMText::explodeFragments(AcDbMTextEnum enumerate, void* param, AcGiWorldDraw*) const {
+  if (enumerate == nullptr) return;
+  AcGePoint3dArray box;
+  if (getBoundingPoints(box) != Acad::eOk) return;
+  std::vector<std::wstring> lines = wrapLines(ge::decodeSpecialCodes(text()), height_, width_);
+  double boxWidth = box[0].distanceTo(box[1]);
+  int column = (attachment_ - 1) % 3;  // 0 left, 1 centre, 2 right
+  AcGeVector3d up = normal_.crossProduct(direction_);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    double width = ge::textAdvance(lines[i], height_);
+    double baseline = height_ + i * height_ * kLinePitch * spacingFactor_;
+    AcDbMTextFragment fragment;
+    fragment.location = box[0] + direction_ * ((boxWidth - width) * column / 2.0) - up * baseline;
+    fragment.normal = normal_;
+    fragment.direction = direction_;
+    fragment.text = lines[i].c_str();
+    fragment.extents = AcGePoint2d(width, height_);
+    fragment.capsHeight = height_;
+    if (enumerate(&fragment, param) == 0) return;
+  }
+}
+
 double AcDbMText::actualHeight() const {
   double w = 0.0, h = 0.0;
   layout(w, h);

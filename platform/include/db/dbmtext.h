@@ -4,6 +4,24 @@
 #include <string>
 
 #include "db/dbentity.h"
+#include "ge/gepnt2d.h"
+
+class AcGiWorldDraw;
+
+// One line of the laid-out contents, as explodeFragments gives it: its text without formatting
+// codes, where its baseline starts and which way it runs, its width and height (extents).
+struct AcDbMTextFragment {
+  AcGePoint3d location;
+  AcGeVector3d normal;
+  AcGeVector3d direction;
+  const ACHAR* text = nullptr;
+  AcGePoint2d extents;
+  double capsHeight = 0.0;
+  double widthFactor = 1.0;
+  double obliqueAngle = 0.0;
+};
+// Called for each fragment; returns 0 to stop.
+typedef int (*AcDbMTextEnum)(AcDbMTextFragment* fragment, void* param);
 
 class AcDbMText : public AcDbEntity {
  public:
@@ -66,6 +84,9 @@ class AcDbMText : public AcDbEntity {
   double actualWidth() const;
   // Corners of the laid-out box: top left, top right, bottom left, bottom right.
   Acad::ErrorStatus getBoundingPoints(AcGePoint3dArray& points) const;
+  // The laid-out lines one by one, top first, each placed in the box as the attachment aligns it
+  // (left, centred or right). The drawing context is not used.
+  void explodeFragments(AcDbMTextEnum enumerate, void* param, AcGiWorldDraw* context = nullptr) const;
 
   Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
   Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
