@@ -6,12 +6,16 @@
 //   PanRedraw:  a redraw after a pan of 40 pixels, at zoom extents (every entity on the screen)
 //               and zoomed in on a tenth of the drawing's height (the last picture moves and
 //               only the uncovered strip is drawn);
-//   FullRedraw: the whole screen drawn again from the display list (after a command, a zoom).
+//   FullRedraw: the whole screen drawn again from the display list (after a zoom);
+//   EditRedraw: one line moved, as a command does, then the view brought up to date (the line
+//               drawn again, the places it left and took repainted) and painted, at zoom extents
+//               and zoomed in.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <cmath>
 #include <memory>
 #include <string>
 
@@ -153,6 +157,49 @@ void BM_FullRedraw(benchmark::State& state) {
   state.counters["peak_MiB"] = peakMemoryMiB();
 }
 BENCHMARK(BM_FullRedraw)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_EditRedraw(benchmark::State& state) {
+  double zoom = static_cast<double>(state.range(0));
+  AcApDocument* doc = document();
+  gui::DrawingView view;
+  view.resize(kWidth, kHeight);
+  view.setDocument(doc);
+  view.zoomExtents();
+  if (zoom > 1) view.zoomAbout(QPointF(kWidth / 2.0, kHeight / 2.0), zoom);
+  QImage image(kWidth, kHeight, QImage::Format_RGB32);
+  paint(view, image);
+  // A line near the middle of the screen.
+  QPointF middle = view.toDrawing(QPointF(kWidth / 2.0, kHeight / 2.0));
+  AcDbObjectId lineId;
+  for (const gui::DisplayItem& item : view.displayList().items()) {
+    QPointF center = item.bounds.center();
+    if (item.id.objectClass() == AcDbLine::desc() && std::abs(center.x() - middle.x()) < 5 &&
+        std::abs(center.y() - middle.y()) < 5) {
+      lineId = item.id;
+      break;
+    }
+  }
+  if (lineId.isNull()) {
+    state.SkipWithError("no line near the middle");
+    return;
+  }
+  unsigned long rebuilds = view.fullRebuildCount();
+  int step = 0;
+  for (auto _ : state) {
+    AcDbLine* line = nullptr;
+    acdbOpenObject(line, lineId, AcDb::kForWrite);
+    AcGePoint3d end = line->endPoint();
+    line->setEndPoint(AcGePoint3d(end.x + ((step++ % 2 == 0) ? 0.5 : -0.5), end.y, 0));
+    line->close();
+    view.updateFromChanges();
+    paint(view, image);
+    benchmark::DoNotOptimize(image.bits());
+  }
+  if (view.fullRebuildCount() != rebuilds) state.SkipWithError("the view was rebuilt");
+  state.counters["drawn"] = static_cast<double>(view.lastDrawnCount());
+  state.counters["peak_MiB"] = peakMemoryMiB();
+}
+BENCHMARK(BM_EditRedraw)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include <random>
 
 #include "db/dbents.h"
+#include "db/dbmtext.h"
 #include "db/dbpl.h"
 #include "view/display_list.h"
 #include "view/hatch_outline.h"
@@ -62,6 +63,43 @@ TEST(DisplayList, LinesAndPointsGiveTheirSnaps) {
   EXPECT_TRUE(hasSnap(snaps, gui::SnapPoint::kEnd, 5, 8));
   EXPECT_TRUE(hasSnap(snaps, gui::SnapPoint::kMiddle, 3, 5));
   EXPECT_TRUE(hasSnap(snaps, gui::SnapPoint::kNode, 3, 3));
+}
+
+TEST(DisplayList, MTextShowsEachParagraphAndWrappedLineInItsOwnBoxAligned) {
+  AcDbMText mtext;
+  mtext.setLocation(AcGePoint3d(100, 50, 0));
+  mtext.setTextHeight(2.0);
+  mtext.setAttachment(AcDbMText::kTopCenter);
+  mtext.setContents(L"{\\fArial;TITRE}\\PLIGNE PLUS LONGUE");
+  std::vector<gui::Stroke> strokes;
+  std::vector<gui::SnapPoint> snaps;
+  gui::appendEntity(&mtext, gui::DrawContext(), strokes, &snaps);
+  ASSERT_EQ(strokes.size(), 2u);
+  EXPECT_EQ(strokes[0].text, QString("TITRE"));
+  EXPECT_EQ(strokes[1].text, QString("LIGNE PLUS LONGUE"));
+  // Boxes BL, BR, TR, TL: the first line's top at the location, the second a line pitch lower,
+  // both centred on the location.
+  for (const gui::Stroke& s : strokes) {
+    ASSERT_EQ(s.points.size(), 4u);
+    EXPECT_NEAR((s.points[0].x() + s.points[1].x()) / 2, 100.0, 1e-9);
+    EXPECT_NEAR(s.points[3].y() - s.points[0].y(), 2.0, 1e-9);
+  }
+  EXPECT_NEAR(strokes[0].points[3].y(), 50.0, 1e-9);
+  EXPECT_NEAR(strokes[0].points[0].y() - strokes[1].points[0].y(), 2.0 * 5.0 / 3.0, 1e-9);
+  EXPECT_LT(strokes[0].points[1].x() - strokes[0].points[0].x(), strokes[1].points[1].x() - strokes[1].points[0].x());
+  EXPECT_TRUE(hasSnap(snaps, gui::SnapPoint::kInsertion, 100, 50));
+
+  // Wrapped at a width: more lines than paragraphs, none wider than the width.
+  mtext.setAttachment(AcDbMText::kTopLeft);
+  mtext.setWidth(12.0);
+  mtext.setContents(L"UN DEUX TROIS QUATRE CINQ SIX");
+  strokes.clear();
+  gui::appendEntity(&mtext, gui::DrawContext(), strokes, nullptr);
+  EXPECT_GT(strokes.size(), 1u);
+  for (const gui::Stroke& s : strokes) {
+    EXPECT_NEAR(s.points[0].x(), 100.0, 1e-9);
+    EXPECT_LE(s.points[1].x() - s.points[0].x(), 12.0 + 1e-9);
+  }
 }
 
 TEST(HatchOutline, PolylineAndEdgePathsAreFollowed) {

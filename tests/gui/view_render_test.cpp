@@ -131,7 +131,9 @@ TEST_F(ViewRender, ColoursFollowTheLayerAndLayersOffAreHidden) {
   layer->setIsOff(true);
   layer->close();
   view_.rebuild();
-  EXPECT_EQ(view_.displayList().indexOf(lines.front()), -1);
+  long index = view_.displayList().indexOf(lines.front());
+  ASSERT_GE(index, 0);
+  EXPECT_FALSE(view_.displayList().items()[index].shows());
   image = view_.renderImage();
   for (int dy = -2; dy <= 2; ++dy)
     for (int dx = -2; dx <= 2; ++dx)

@@ -165,12 +165,8 @@ void MainWindow::refresh(bool lastWasMove) {
   if (current != view_->document()) {
     view_->setDocument(current);
   } else if (!lastWasMove) {
-    // A command may have changed or erased anything: the command prompt redraws from the
-    // drawing; within a command, what it added shows as it goes.
-    if (ed::Editor::instance().request().kind == ed::InputRequest::kCommand)
-      view_->rebuild();
-    else
-      view_->addNewEntities();
+    // What the command changed so far shows, at the prompt and within a command alike.
+    view_->updateFromChanges();
   }
   view_->update();
   updateTitle();

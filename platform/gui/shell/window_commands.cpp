@@ -27,7 +27,7 @@ void pngOutCommand() {
   if (g_view->document() != current)
     g_view->setDocument(current);
   else
-    g_view->rebuild();
+    g_view->updateFromChanges();
   QString file = QString::fromWCharArray(name);
   if (!file.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) file += QStringLiteral(".png");
   if (!g_view->renderImage().save(file, "PNG")) {

@@ -262,19 +262,19 @@ void emitText(const AcDbText* text, Emitter& out) {
 }
 
 void emitMText(const AcDbMText* mtext, Emitter& out) {
-  AcGePoint3dArray box;
-  if (mtext->getBoundingPoints(box) != Acad::eOk || box.length() < 4) return;
-  // The laid-out box gives top left, top right, bottom left, bottom right; the first paragraph
-  // is shown over it, without its formatting codes.
-  std::wstring contents = mtext->contentsString();
-  size_t cut = contents.find(L"\\P");
-  if (cut != std::wstring::npos) contents.resize(cut);
-  AcGePoint3dArray corners;
-  corners.append(box[2]);
-  corners.append(box[3]);
-  corners.append(box[1]);
-  corners.append(box[0]);
-  out.text(corners, contents);
+  // Each laid-out line in its own box (BL, BR, TR, TL), without its formatting codes.
+  auto line = [](AcDbMTextFragment* fragment, void* param) {
+    AcGeVector3d along = fragment->direction * fragment->extents.x;
+    AcGeVector3d up = fragment->normal.crossProduct(fragment->direction) * fragment->extents.y;
+    AcGePoint3dArray corners;
+    corners.append(fragment->location);
+    corners.append(fragment->location + along);
+    corners.append(fragment->location + along + up);
+    corners.append(fragment->location + up);
+    static_cast<Emitter*>(param)->text(corners, fragment->text);
+    return 1;
+  };
+  mtext->explodeFragments(line, &out);
   out.snap(SnapPoint::kInsertion, mtext->location());
 }
 
@@ -393,54 +393,65 @@ QRectF strokeBounds(const std::vector<Stroke>& strokes) {
   return QRectF(QPointF(x0, y0), QPointF(x1, y1));
 }
 
-void DisplayList::add(AcDbDatabase* database, AcDbObjectId id) {
-  (void)database;
-  Opened<AcDbEntity> entity(id);
+void DisplayList::fill(DisplayItem& item) const {
+  item.strokes.clear();
+  item.snaps.clear();
+  item.bounds = QRectF();
+  Opened<AcDbEntity> entity(item.id);  // erased entities do not open: they draw nothing
   if (!entity) return;
-  DisplayItem item;
-  item.id = id;
   appendEntity(entity.get(), DrawContext(), item.strokes, &item.snaps);
-  if (item.strokes.empty() && item.snaps.empty()) return;
   item.bounds = strokeBounds(item.strokes);
   if (item.bounds.isNull() && !item.snaps.empty()) item.bounds = QRectF(item.snaps.front().at, QSizeF(0, 0));
-  extents_ = extents_.isNull() ? item.bounds : extents_.united(item.bounds);
-  items_.push_back(std::move(item));
 }
 
 void DisplayList::build(AcDbDatabase* database) {
   items_.clear();
-  extents_ = QRectF();
-  newest_ = AcDbHandle();
+  indexOfId_.clear();
   database_ = database;
-  appendNew(database);
+  if (database != nullptr) {
+    Opened<AcDbBlockTableRecord> space(database->modelSpaceId());
+    AcDbBlockTableRecordIterator* raw = nullptr;
+    if (space && space->newIterator(raw) == Acad::eOk) {
+      std::unique_ptr<AcDbBlockTableRecordIterator> it(raw);
+      for (; !it->done(); it->step()) {
+        DisplayItem item;
+        it->getEntityId(item.id);
+        fill(item);
+        indexOfId_.emplace(item.id, static_cast<uint32_t>(items_.size()));
+        items_.push_back(std::move(item));
+      }
+    }
+  }
+  recomputeExtents();
 }
 
-size_t DisplayList::appendNew(AcDbDatabase* database) {
-  size_t first = items_.size();
-  if (database == nullptr) return first;
-  database_ = database;
-  Opened<AcDbBlockTableRecord> space(database->modelSpaceId());
-  if (!space) return first;
-  AcDbBlockTableRecordIterator* raw = nullptr;
-  if (space->newIterator(raw) != Acad::eOk) return first;
-  std::unique_ptr<AcDbBlockTableRecordIterator> it(raw);
-  AcDbHandle newest = newest_;
-  for (; !it->done(); it->step()) {
-    AcDbObjectId id;
-    it->getEntityId(id);
-    AcDbHandle handle = id.handle();
-    if (!(newest_ < handle)) continue;
-    if (newest < handle) newest = handle;
-    add(database, id);
+ItemChange DisplayList::redraw(AcDbObjectId id) {
+  ItemChange change;
+  auto [at, isNew] = indexOfId_.emplace(id, static_cast<uint32_t>(items_.size()));
+  if (isNew) {
+    items_.emplace_back().id = id;
+  } else {
+    change.showedBefore = items_[at->second].shows();
+    change.before = items_[at->second].bounds;
   }
-  newest_ = newest;
-  return first;
+  change.index = at->second;
+  DisplayItem& item = items_[change.index];
+  fill(item);
+  if (item.shows()) extents_ = extents_.isNull() ? item.bounds : extents_.united(item.bounds);
+  return change;
+}
+
+void DisplayList::recomputeExtents() {
+  extents_ = QRectF();
+  for (const DisplayItem& item : items_) {
+    if (!item.shows()) continue;
+    extents_ = extents_.isNull() ? item.bounds : extents_.united(item.bounds);
+  }
 }
 
 long DisplayList::indexOf(AcDbObjectId id) const {
-  for (size_t i = items_.size(); i-- > 0;)
-    if (items_[i].id == id) return static_cast<long>(i);
-  return -1;
+  auto found = indexOfId_.find(id);
+  return found == indexOfId_.end() ? -1 : static_cast<long>(found->second);
 }
 
 }  // namespace gui

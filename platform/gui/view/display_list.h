@@ -5,9 +5,10 @@
 #include <QRectF>
 #include <QString>
 #include <QRgb>
+#include <cstdint>
+#include <unordered_map>
 #include <vector>
 
-#include "db/dbhandle.h"
 #include "db/dbid.h"
 #include "ge/gemat3d.h"
 
@@ -39,6 +40,16 @@ struct DisplayItem {
   QRectF bounds;  // of the strokes, drawing units
   std::vector<Stroke> strokes;
   std::vector<SnapPoint> snaps;
+  // An item with nothing to draw or snap to (an erased entity, one on a layer that is off)
+  // keeps its place in the drawing order but is not in the spatial index.
+  bool shows() const { return !strokes.empty() || !snaps.empty(); }
+};
+
+// What drawing one entity again changed in the list.
+struct ItemChange {
+  uint32_t index = 0;
+  bool showedBefore = false;
+  QRectF before;  // the item's bounds before, when it showed
 };
 
 // How one entity is drawn: where it lies (block transform), the colour ByBlock gives, and the
@@ -60,11 +71,14 @@ QRectF strokeBounds(const std::vector<Stroke>& strokes);
 
 class DisplayList {
  public:
-  // Model space of the database, from scratch.
+  // Model space of the database, from scratch: one item per entity, in the drawing order.
   void build(AcDbDatabase* database);
-  // Adds the entities created since the last build or append (their handles are newer); gives
-  // the index of the first new item.
-  size_t appendNew(AcDbDatabase* database);
+  // Draws an entity of model space again: its item takes what the entity draws now (nothing once
+  // it is erased); an entity new to the list gets an item at the end, after all others, as it
+  // comes last in model space.
+  ItemChange redraw(AcDbObjectId id);
+  // The extents from the items (after redraws, which only ever widen them).
+  void recomputeExtents();
 
   const std::vector<DisplayItem>& items() const { return items_; }
   // Index of the item of an entity, -1 when it has none.
@@ -73,12 +87,12 @@ class DisplayList {
   AcDbDatabase* database() const { return database_; }
 
  private:
-  void add(AcDbDatabase* database, AcDbObjectId id);
+  void fill(DisplayItem& item) const;
 
   AcDbDatabase* database_ = nullptr;
   std::vector<DisplayItem> items_;
+  std::unordered_map<AcDbObjectId, uint32_t> indexOfId_;
   QRectF extents_;
-  AcDbHandle newest_;
 };
 
 }  // namespace gui

@@ -35,23 +35,52 @@ void DrawingView::syncScreen() {
 }
 
 void DrawingView::rebuild() {
-  list_.build(document_ ? document_->database() : nullptr);
-  QRectF area = list_.extents();
-  grid_.reset(area, list_.items().size());
-  indexFrom(0);
+  AcDbDatabase* database = document_ ? document_->database() : nullptr;
+  // Listening first: what changes from here on is what the list does not hold yet.
+  if (tracker_.database() != database) tracker_.attach(database);
+  tracker_.forget();
+  list_.build(database);
+  ++fullRebuilds_;
+  indexAll();
+  changedPlaces_.clear();
   invalidate();
 }
 
-void DrawingView::addNewEntities() {
-  if (document_ == nullptr) return;
-  size_t first = list_.appendNew(document_->database());
-  indexFrom(first);
-  if (first < list_.items().size()) invalidate();
+void DrawingView::indexAll() {
+  const std::vector<DisplayItem>& items = list_.items();
+  grid_.reset(list_.extents(), items.size());
+  for (size_t i = 0; i < items.size(); ++i)
+    if (items[i].shows()) grid_.insert(static_cast<uint32_t>(i), items[i].bounds);
 }
 
-void DrawingView::indexFrom(size_t first) {
-  const std::vector<DisplayItem>& items = list_.items();
-  for (size_t i = first; i < items.size(); ++i) grid_.insert(static_cast<uint32_t>(i), items[i].bounds);
+void DrawingView::updateFromChanges() {
+  AcDbDatabase* database = document_ ? document_->database() : nullptr;
+  if (tracker_.database() != database) {
+    rebuild();
+    return;
+  }
+  if (!tracker_.hasChanges()) return;
+  ChangeBatch batch = tracker_.take();
+  if (batch.everything) {
+    rebuild();
+    return;
+  }
+  for (const AcDbObjectId& id : batch.entities) {
+    ItemChange change = list_.redraw(id);
+    const DisplayItem& item = list_.items()[change.index];
+    if (change.showedBefore) {
+      grid_.remove(change.index, change.before);
+      changedPlaces_.push_back(change.before);
+    }
+    if (item.shows()) {
+      grid_.insert(change.index, item.bounds);
+      changedPlaces_.push_back(item.bounds);
+    }
+  }
+  list_.recomputeExtents();
+  // Entities beyond the grid pile up in its border cells: past a point a new grid is cheaper.
+  if (!grid_.covers(list_.extents())) indexAll();
+  update();
 }
 
 ScreenMapping DrawingView::mapping() const {
@@ -135,7 +164,13 @@ void DrawingView::updatePicture(const ScreenMapping& map) {
                   pictureMapping_.unitsPerPixel == map.unitsPerPixel && std::abs(dx - shiftX) < 1e-3 &&
                   std::abs(dy - shiftY) < 1e-3 && std::abs(shiftX) < size.width() &&
                   std::abs(shiftY) < size.height();
-  if (reusable && shiftX == 0 && shiftY == 0) return;
+  if (reusable && shiftX == 0 && shiftY == 0) {
+    if (!changedPlaces_.empty()) {
+      QPainter painter(&picture_);
+      drawChangedPlaces(painter, map);
+    }
+    return;
+  }
   QImage next(size, QImage::Format_RGB32);
   QPainter painter(&next);
   if (!reusable) {
@@ -148,11 +183,33 @@ void DrawingView::updatePicture(const ScreenMapping& map) {
     if (shiftX < 0) drawRegion(painter, map, QRect(w + shiftX, 0, -shiftX, h));
     if (shiftY > 0) drawRegion(painter, map, QRect(0, 0, w, shiftY));
     if (shiftY < 0) drawRegion(painter, map, QRect(0, h + shiftY, w, -shiftY));
+    drawChangedPlaces(painter, map);
   }
+  changedPlaces_.clear();
   painter.end();
   picture_ = std::move(next);
   pictureMapping_ = map;
   pictureGeneration_ = generation_;
+}
+
+void DrawingView::drawChangedPlaces(QPainter& painter, const ScreenMapping& map) {
+  // Many scattered changes are drawn as one region around them all.
+  constexpr size_t kMostRegions = 32;
+  // Pixels around a place: text glyphs and dots reach a little beyond the bounds.
+  constexpr int kMargin = 3;
+  std::vector<QRect> regions;
+  QRect all;
+  QRect screen(0, 0, static_cast<int>(map.width), static_cast<int>(map.height));
+  for (const QRectF& place : changedPlaces_) {
+    QRectF pixels = QRectF(map.toScreen(place.topLeft()), map.toScreen(place.bottomRight())).normalized();
+    QRect region = pixels.toAlignedRect().adjusted(-kMargin, -kMargin, kMargin, kMargin) & screen;
+    if (region.isEmpty()) continue;
+    regions.push_back(region);
+    all |= region;
+  }
+  if (regions.size() > kMostRegions) regions.assign(1, all);
+  for (const QRect& region : regions) drawRegion(painter, map, region);
+  changedPlaces_.clear();
 }
 
 void DrawingView::paintDrawing(QPainter& painter) {

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "view/change_tracker.h"
 #include "view/display_list.h"
 #include "view/spatial_grid.h"
 #include "view/stroke_painter.h"
@@ -25,10 +26,14 @@ class DrawingView : public QWidget {
   // The document shown (null: nothing). Builds the display list and sets the view's screen.
   void setDocument(AcApDocument* document);
   AcApDocument* document() const { return document_; }
-  // The display list from scratch (after a command changed or erased entities).
+  // The display list from scratch.
   void rebuild();
-  // Adds the entities created since the last build (during a command, entity by entity).
-  void addNewEntities();
+  // Catches up with the drawing: the entities that changed since the last look are drawn again,
+  // and only the part of the picture they cover; everything when a layer, a text style or a block
+  // definition changed.
+  void updateFromChanges();
+  // How many times the display list was built from scratch.
+  unsigned long fullRebuildCount() const { return fullRebuilds_; }
 
   const DisplayList& displayList() const { return list_; }
   const SpatialGrid& grid() const { return grid_; }
@@ -76,17 +81,24 @@ class DrawingView : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  void indexFrom(size_t first);
+  void indexAll();
   void syncScreen();
   // Draws the items meeting a rectangle of pixels, clipped to it.
   void drawRegion(QPainter& painter, const ScreenMapping& map, const QRect& pixels);
   // The cached picture brought to the current placement: shifted by a pan when it can be, the
-  // uncovered strips drawn; drawn whole otherwise.
+  // uncovered strips and the changed places drawn; drawn whole otherwise.
   void updatePicture(const ScreenMapping& map);
+  // Draws again the places of the picture where entities changed.
+  void drawChangedPlaces(QPainter& painter, const ScreenMapping& map);
 
   AcApDocument* document_ = nullptr;
   DisplayList list_;
   SpatialGrid grid_;
+  ChangeTracker tracker_;
+  unsigned long fullRebuilds_ = 0;
+  // Where entities changed since the picture was drawn (drawing units; a point is an empty
+  // rectangle at its place).
+  std::vector<QRectF> changedPlaces_;
   std::function<void(QPainter&, const ScreenMapping&)> overlay_;
   bool panning_ = false;
   QPointF panFrom_;

@@ -40,16 +40,34 @@ void SpatialGrid::cellRange(const QRectF& r, int& x0, int& y0, int& x1, int& y1)
   y1 = row(n.bottom());
 }
 
+bool SpatialGrid::isLarge(int x0, int y0, int x1, int y1) const {
+  return static_cast<long>(x1 - x0 + 1) * (y1 - y0 + 1) > kLargeCells;
+}
+
 void SpatialGrid::insert(uint32_t item, const QRectF& bounds) {
   if (seen_.size() <= item) seen_.resize(item + 1, 0);
   int x0, y0, x1, y1;
   cellRange(bounds, x0, y0, x1, y1);
-  if (static_cast<long>(x1 - x0 + 1) * (y1 - y0 + 1) > kLargeCells) {
+  if (isLarge(x0, y0, x1, y1)) {
     large_.push_back(item);
     return;
   }
   for (int y = y0; y <= y1; ++y)
     for (int x = x0; x <= x1; ++x) cells_[static_cast<size_t>(y) * columns_ + x].push_back(item);
+}
+
+void SpatialGrid::remove(uint32_t item, const QRectF& bounds) {
+  auto drop = [item](std::vector<uint32_t>& list) {
+    list.erase(std::remove(list.begin(), list.end(), item), list.end());
+  };
+  int x0, y0, x1, y1;
+  cellRange(bounds, x0, y0, x1, y1);
+  if (isLarge(x0, y0, x1, y1)) {
+    drop(large_);
+    return;
+  }
+  for (int y = y0; y <= y1; ++y)
+    for (int x = x0; x <= x1; ++x) drop(cells_[static_cast<size_t>(y) * columns_ + x]);
 }
 
 std::vector<uint32_t> SpatialGrid::query(const QRectF& window) const {

@@ -13,6 +13,10 @@ class SpatialGrid {
   // A grid over area sized for about count items.
   void reset(const QRectF& area, size_t count);
   void insert(uint32_t item, const QRectF& bounds);
+  // Takes an item out; bounds are those it was inserted with.
+  void remove(uint32_t item, const QRectF& bounds);
+  // Whether the grid's area holds a rectangle (items outside it all fall in the border cells).
+  bool covers(const QRectF& r) const { return area_.contains(r.normalized()); }
   // The items whose bounds may meet window, in increasing order, each once.
   std::vector<uint32_t> query(const QRectF& window) const;
   size_t cellCount() const { return cells_.size(); }
@@ -21,6 +25,7 @@ class SpatialGrid {
   // The cells covering a rectangle, clamped to the grid: items and windows outside it meet in
   // the border cells.
   void cellRange(const QRectF& r, int& x0, int& y0, int& x1, int& y1) const;
+  bool isLarge(int x0, int y0, int x1, int y1) const;
 
   QRectF area_;
   int columns_ = 1, rows_ = 1;
