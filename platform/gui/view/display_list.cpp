@@ -107,9 +107,16 @@ class Emitter {
   static void arcPoints(const AcGePoint3d& center, double radius, double start, double sweep,
                         std::vector<AcGePoint3d>& out) {
     int n = std::max(2, static_cast<int>(std::ceil(std::abs(sweep) / (2.0 * kPi) * kCircleSegments)));
+    // Each point is the last one turned by the step: one sine and cosine per arc, not per point
+    // (a drawing of circles spends most of its display list there otherwise).
+    double stepCos = std::cos(sweep / n), stepSin = std::sin(sweep / n);
+    double dx = radius * std::cos(start), dy = radius * std::sin(start);
+    out.reserve(out.size() + n + 1);
     for (int i = 0; i <= n; ++i) {
-      double a = start + sweep * i / n;
-      out.emplace_back(center.x + radius * std::cos(a), center.y + radius * std::sin(a), center.z);
+      out.emplace_back(center.x + dx, center.y + dy, center.z);
+      double nx = dx * stepCos - dy * stepSin;
+      dy = dx * stepSin + dy * stepCos;
+      dx = nx;
     }
   }
 
@@ -413,6 +420,8 @@ void DisplayList::build(AcDbDatabase* database) {
     AcDbBlockTableRecordIterator* raw = nullptr;
     if (space && space->newIterator(raw) == Acad::eOk) {
       std::unique_ptr<AcDbBlockTableRecordIterator> it(raw);
+      items_.reserve(space->entityIds().size());
+      indexOfId_.reserve(space->entityIds().size());
       for (; !it->done(); it->step()) {
         DisplayItem item;
         it->getEntityId(item.id);
