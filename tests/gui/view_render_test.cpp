@@ -7,29 +7,15 @@
 
 #include "db/dbents.h"
 #include "db/dbsymtb.h"
-#include "gui/window_fixture.h"
+#include "gui/example_view_fixture.h"
 #include "view/aci_palette.h"
-#include "view/drawing_view.h"
 
 namespace {
 
 using guitest::entitiesOf;
 
-class ViewRender : public ::testing::Test {
+class ViewRender : public guitest::ExampleViewTest {
  protected:
-  void SetUp() override {
-    document_ = guitest::openDocument(guitest::examplePath());
-    ASSERT_NE(document_, nullptr);
-    view_.resize(800, 600);
-    view_.setDocument(document_);
-    view_.zoomExtents();
-  }
-  void TearDown() override {
-    view_.setDocument(nullptr);
-    acDocManager->closeAll();
-  }
-
-  AcDbDatabase* db() const { return document_->database(); }
   QPointF pixelOf(const AcGePoint3d& p) const { return view_.toScreen(QPointF(p.x, p.y)); }
 
   // Pixels other than the background within radius of a pixel.
@@ -40,9 +26,6 @@ class ViewRender : public ::testing::Test {
         if (image.valid(x, y) && image.pixelColor(x, y) != gui::DrawingView::background()) ++count;
     return count;
   }
-
-  AcApDocument* document_ = nullptr;
-  gui::DrawingView view_;
 };
 
 TEST_F(ViewRender, EntitiesOfTheExampleLeaveInkWhereTheyLie) {
@@ -173,13 +156,8 @@ TEST_F(ViewRender, PanReusingThePictureDrawsWhatAFullRedrawDraws) {
   size_t drawnAfterPan = view_.lastDrawnCount();
   view_.invalidate();
   QImage full = view_.renderImage();
-  ASSERT_EQ(panned.size(), full.size());
-  int differing = 0;
-  for (int y = 0; y < full.height(); ++y)
-    for (int x = 0; x < full.width(); ++x)
-      if (panned.pixel(x, y) != full.pixel(x, y)) ++differing;
   // Texts cut by a strip's edge may differ by an antialiased pixel or two, nothing more.
-  EXPECT_LT(differing, 40);
+  EXPECT_LT(differingPixels(panned, full), 40);
   EXPECT_LT(drawnAfterPan, view_.lastDrawnCount());
 }
 

@@ -10,8 +10,7 @@
 #include "db/dbents.h"
 #include "db/dbsymtb.h"
 #include "db/dbundo.h"
-#include "gui/window_fixture.h"
-#include "view/drawing_view.h"
+#include "gui/example_view_fixture.h"
 
 namespace {
 
@@ -32,23 +31,14 @@ class Open {
   T* object_ = nullptr;
 };
 
-class ViewUpdate : public ::testing::Test {
+class ViewUpdate : public guitest::ExampleViewTest {
  protected:
   void SetUp() override {
-    document_ = guitest::openDocument(guitest::examplePath());
-    ASSERT_NE(document_, nullptr);
-    view_.resize(800, 600);
-    view_.setDocument(document_);
-    view_.zoomExtents();
+    guitest::ExampleViewTest::SetUp();
+    if (HasFatalFailure()) return;
     view_.renderImage();  // the picture the updates start from
     rebuildsAtStart_ = view_.fullRebuildCount();
   }
-  void TearDown() override {
-    view_.setDocument(nullptr);
-    acDocManager->closeAll();
-  }
-
-  AcDbDatabase* db() const { return document_->database(); }
 
   AcDbObjectId addLine(const AcGePoint3d& a, const AcGePoint3d& b) {
     Open<AcDbBlockTableRecord> model(db()->modelSpaceId());
@@ -74,19 +64,12 @@ class ViewUpdate : public ::testing::Test {
     fresh.resize(800, 600);
     fresh.setDocument(document_);
     QImage full = fresh.renderImage();
-    ASSERT_EQ(updated.size(), full.size());
-    int differing = 0;
-    for (int y = 0; y < full.height(); ++y)
-      for (int x = 0; x < full.width(); ++x)
-        if (updated.pixel(x, y) != full.pixel(x, y)) ++differing;
     // A text cut by the edge of a redrawn place may differ by an antialiased pixel or two.
-    EXPECT_LT(differing, 40) << after;
+    EXPECT_LT(differingPixels(updated, full), 40) << after;
     EXPECT_EQ(view_.displayList().items().size(), fresh.displayList().items().size() + erasedItems_)
         << after;
   }
 
-  AcApDocument* document_ = nullptr;
-  gui::DrawingView view_;
   unsigned long rebuildsAtStart_ = 0;
   size_t erasedItems_ = 0;  // erased entities keep their item in the updated view
 };
