@@ -80,9 +80,7 @@ AcDbAttributeDefinition::AcDbAttributeDefinition(const AcGePoint3d& position, co
 ACHAR* AcDbAttributeDefinition::prompt() const { return newHostString(prompt_); }
 
 Acad::ErrorStatus AcDbAttributeDefinition::setPrompt(const ACHAR* prompt) {
-  assertWriteEnabled();
-  prompt_ = prompt ? prompt : L"";
-  return Acad::eOk;
+  return assignMember(prompt_, prompt ? prompt : L"");
 }
 
 ACHAR* AcDbAttributeDefinition::tag() const { return newHostString(tag_); }
@@ -100,34 +98,23 @@ int withFlag(int flags, int bit, bool value) { return value ? (flags | bit) : (f
 }  // namespace
 
 Acad::ErrorStatus AcDbAttributeDefinition::setInvisible(bool value) {
-  assertWriteEnabled();
-  flags_ = withFlag(flags_, 1, value);
-  return Acad::eOk;
+  return assignMember(flags_, withFlag(flags_, 1, value));
 }
+
 Acad::ErrorStatus AcDbAttributeDefinition::setConstant(bool value) {
-  assertWriteEnabled();
-  flags_ = withFlag(flags_, 2, value);
-  return Acad::eOk;
+  return assignMember(flags_, withFlag(flags_, 2, value));
 }
+
 Acad::ErrorStatus AcDbAttributeDefinition::setVerifiable(bool value) {
-  assertWriteEnabled();
-  flags_ = withFlag(flags_, 4, value);
-  return Acad::eOk;
+  return assignMember(flags_, withFlag(flags_, 4, value));
 }
+
 Acad::ErrorStatus AcDbAttributeDefinition::setPreset(bool value) {
-  assertWriteEnabled();
-  flags_ = withFlag(flags_, 8, value);
-  return Acad::eOk;
+  return assignMember(flags_, withFlag(flags_, 8, value));
 }
+
 Acad::ErrorStatus AcDbAttributeDefinition::setFieldLength(Adesk::UInt16 length) {
-  assertWriteEnabled();
-  fieldLength_ = length;
-  return Acad::eOk;
-}
-Acad::ErrorStatus AcDbAttributeDefinition::setLockPositionInBlock(bool lock) {
-  assertWriteEnabled();
-  lockPosition_ = lock;
-  return Acad::eOk;
+  return assignMember(fieldLength_, length);
 }
 
 Acad::ErrorStatus AcDbAttributeDefinition::dxfOutFields(AcDbDxfFiler* filer) const {
@@ -171,19 +158,11 @@ Acad::ErrorStatus AcDbAttribute::setTag(const ACHAR* tag) {
 }
 
 Acad::ErrorStatus AcDbAttribute::setInvisible(bool value) {
-  assertWriteEnabled();
-  flags_ = withFlag(flags_, 1, value);
-  return Acad::eOk;
+  return assignMember(flags_, withFlag(flags_, 1, value));
 }
+
 Acad::ErrorStatus AcDbAttribute::setFieldLength(Adesk::UInt16 length) {
-  assertWriteEnabled();
-  fieldLength_ = length;
-  return Acad::eOk;
-}
-Acad::ErrorStatus AcDbAttribute::setLockPositionInBlock(bool lock) {
-  assertWriteEnabled();
-  lockPosition_ = lock;
-  return Acad::eOk;
+  return assignMember(fieldLength_, length);
 }
 
 Acad::ErrorStatus AcDbAttribute::setAttributeFromBlock(const AcDbAttributeDefinition* definition,

@@ -9,6 +9,7 @@
 #include "db/dbfiler.h"
 #include "db/dbsymtb.h"
 #include "db/ent_followers.h"
+#include "db/ent_fields.h"
 #include "db/ent_support.h"
 #include "db/symbol_util.h"
 #include "ge/angles.h"
@@ -127,9 +128,7 @@ Acad::ErrorStatus AcDbBlockReference::setBlockTableRecord(AcDbObjectId block) {
 }
 
 Acad::ErrorStatus AcDbBlockReference::setPosition(const AcGePoint3d& position) {
-  assertWriteEnabled();
-  position_ = position;
-  return Acad::eOk;
+  return assignMember(position_, position);
 }
 
 Acad::ErrorStatus AcDbBlockReference::setScaleFactors(const AcGeScale3d& scale) {
@@ -140,16 +139,11 @@ Acad::ErrorStatus AcDbBlockReference::setScaleFactors(const AcGeScale3d& scale) 
 }
 
 Acad::ErrorStatus AcDbBlockReference::setRotation(double angle) {
-  assertWriteEnabled();
-  rotation_ = ge::normalizeAngle(angle);
-  return Acad::eOk;
+  return assignMember(rotation_, ge::normalizeAngle(angle));
 }
 
 Acad::ErrorStatus AcDbBlockReference::setNormal(const AcGeVector3d& normal) {
-  if (normal.isZeroLength()) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  normal_ = normal.normal();
-  return Acad::eOk;
+  return assignNormal(normal_, normal);
 }
 
 AcGeMatrix3d AcDbBlockReference::blockTransform() const {
@@ -294,6 +288,7 @@ Acad::ErrorStatus AcDbBlockReference::dxfInFields(AcDbDxfFiler* filer) {
 }
 
 bool AcDbBlockReference::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
+  using entfile::Field;
   switch (item.code) {
     case 2:
       if (item.kind == DxfKind::kId) {
@@ -304,28 +299,14 @@ bool AcDbBlockReference::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
         pendingBlockName_ = block_.isNull() ? item.text : std::wstring();
       }
       return true;
-    case 10:
-      filePosition_ = entfile::pointOf(item);
-      positionRead_ = true;
-      return true;
-    case 41:
-      scale_.sx = entfile::realOf(item);
-      return true;
-    case 42:
-      scale_.sy = entfile::realOf(item);
-      return true;
-    case 43:
-      scale_.sz = entfile::realOf(item);
-      return true;
-    case 50:
-      rotation_ = ge::normalizeAngle(entfile::angleOf(item));
-      return true;
-    case 210:
-      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
-      return true;
     case 66:
       return true;  // the attributes come as followers
     default:
-      return AcDbEntity::dxfInItem(filer, item);
+      return entfile::readField(item, {Field::point(10, filePosition_).flagging(positionRead_),
+                                       Field::real(41, scale_.sx), Field::real(42, scale_.sy),
+                                       Field::real(43, scale_.sz),
+                                       Field::reducedAngle(50, rotation_),
+                                       Field::normal(210, normal_)}) ||
+             AcDbEntity::dxfInItem(filer, item);
   }
 }

@@ -7,6 +7,7 @@
 #include "db/dbfiler.h"
 #include "db/dbpl.h"
 #include "db/ent_paths.h"
+#include "db/ent_fields.h"
 #include "db/ent_support.h"
 #include "ge/gearc2d.h"
 #include "ge/gearc3d.h"
@@ -236,12 +237,6 @@ void AcDbPolyline::setElevation(double elevation) {
   elevation_ = elevation;
 }
 
-Acad::ErrorStatus AcDbPolyline::setThickness(double thickness) {
-  assertWriteEnabled();
-  thickness_ = thickness;
-  return Acad::eOk;
-}
-
 Acad::ErrorStatus AcDbPolyline::getConstantWidth(double& width) const {
   return commonWidth(vertices_, width) ? Acad::eOk : Acad::eInvalidInput;
 }
@@ -251,13 +246,6 @@ Acad::ErrorStatus AcDbPolyline::setConstantWidth(double width) {
   assertWriteEnabled();
   constantWidth_ = width;
   for (Vertex& v : vertices_) v.startWidth = v.endWidth = width;
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbPolyline::setNormal(const AcGeVector3d& normal) {
-  if (normal.isZeroLength()) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  normal_ = normal.normal();
   return Acad::eOk;
 }
 
@@ -415,6 +403,7 @@ Acad::ErrorStatus AcDbPolyline::dxfInFields(AcDbDxfFiler* filer) {
 }
 
 bool AcDbPolyline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
+  using entfile::Field;
   switch (item.code) {
     case 90:
       vertices_.clear();
@@ -435,16 +424,15 @@ bool AcDbPolyline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       return true;
     }
     case 40:
-      if (!vertices_.empty()) vertices_.back().startWidth = entfile::realOf(item);
-      return true;
     case 41:
-      if (!vertices_.empty()) vertices_.back().endWidth = entfile::realOf(item);
-      return true;
     case 42:
-      if (!vertices_.empty()) vertices_.back().bulge = entfile::realOf(item);
-      return true;
     case 91:
-      if (!vertices_.empty()) vertices_.back().identifier = entfile::intOf(item);
+      // Widths, bulge and identifier of the vertex read last (nothing before the first vertex).
+      if (!vertices_.empty()) {
+        Vertex& v = vertices_.back();
+        entfile::readField(item, {Field::real(40, v.startWidth), Field::real(41, v.endWidth),
+                                  Field::real(42, v.bulge), Field::integer(91, v.identifier)});
+      }
       return true;
     case 43:
       constantWidth_ = entfile::realOf(item);
@@ -456,16 +444,9 @@ bool AcDbPolyline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       plinegen_ = (flags & 128) != 0;
       return true;
     }
-    case 38:
-      elevation_ = entfile::realOf(item);
-      return true;
-    case 39:
-      thickness_ = entfile::realOf(item);
-      return true;
-    case 210:
-      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
-      return true;
     default:
-      return AcDbCurve::dxfInItem(filer, item);
+      return entfile::readField(item, {Field::real(38, elevation_), Field::real(39, thickness_),
+                                       Field::normal(210, normal_)}) ||
+             AcDbCurve::dxfInItem(filer, item);
   }
 }

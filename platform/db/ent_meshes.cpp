@@ -7,6 +7,7 @@
 #include "db/dbfiler.h"
 #include "db/dbpoly.h"
 #include "db/ent_followers.h"
+#include "db/ent_fields.h"
 #include "db/ent_support.h"
 #include "db/symbol_util.h"
 #include "ge/gemat3d.h"
@@ -31,9 +32,7 @@ AcDbPolyFaceMeshVertex::AcDbPolyFaceMeshVertex() = default;
 AcDbPolyFaceMeshVertex::AcDbPolyFaceMeshVertex(const AcGePoint3d& position) : position_(position) {}
 
 Acad::ErrorStatus AcDbPolyFaceMeshVertex::setPosition(const AcGePoint3d& position) {
-  assertWriteEnabled();
-  position_ = position;
-  return Acad::eOk;
+  return assignMember(position_, position);
 }
 
 Acad::ErrorStatus AcDbPolyFaceMeshVertex::transformBy(const AcGeMatrix3d& transform) {
@@ -53,14 +52,13 @@ Acad::ErrorStatus AcDbPolyFaceMeshVertex::dxfOutFields(AcDbDxfFiler* filer) cons
 }
 
 bool AcDbPolyFaceMeshVertex::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
+  using entfile::Field;
   switch (item.code) {
-    case 10:
-      position_ = entfile::pointOf(item);
-      return true;
     case 70:
       return true;  // the kind's own flags
     default:
-      return AcDbVertex::dxfInItem(filer, item);
+      return entfile::readField(item, {Field::point(10, position_)}) ||
+             AcDbVertex::dxfInItem(filer, item);
   }
 }
 
@@ -236,9 +234,7 @@ AcDbPolygonMeshVertex::AcDbPolygonMeshVertex() = default;
 AcDbPolygonMeshVertex::AcDbPolygonMeshVertex(const AcGePoint3d& position) : position_(position) {}
 
 Acad::ErrorStatus AcDbPolygonMeshVertex::setPosition(const AcGePoint3d& position) {
-  assertWriteEnabled();
-  position_ = position;
-  return Acad::eOk;
+  return assignMember(position_, position);
 }
 
 Acad::ErrorStatus AcDbPolygonMeshVertex::transformBy(const AcGeMatrix3d& transform) {
@@ -258,15 +254,14 @@ Acad::ErrorStatus AcDbPolygonMeshVertex::dxfOutFields(AcDbDxfFiler* filer) const
 }
 
 bool AcDbPolygonMeshVertex::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
+  using entfile::Field;
   switch (item.code) {
-    case 10:
-      position_ = entfile::pointOf(item);
-      return true;
     case 70:
       flags_ = entfile::intOf(item) | 64;
       return true;
     default:
-      return AcDbVertex::dxfInItem(filer, item);
+      return entfile::readField(item, {Field::point(10, position_)}) ||
+             AcDbVertex::dxfInItem(filer, item);
   }
 }
 
@@ -345,14 +340,11 @@ Acad::ErrorStatus AcDbPolygonMesh::makeNOpen() {
   return Acad::eOk;
 }
 Acad::ErrorStatus AcDbPolygonMesh::setMSurfaceDensity(Adesk::Int16 density) {
-  assertWriteEnabled();
-  mDensity_ = density;
-  return Acad::eOk;
+  return assignMember(mDensity_, density);
 }
+
 Acad::ErrorStatus AcDbPolygonMesh::setNSurfaceDensity(Adesk::Int16 density) {
-  assertWriteEnabled();
-  nDensity_ = density;
-  return Acad::eOk;
+  return assignMember(nDensity_, density);
 }
 
 Acad::ErrorStatus AcDbPolygonMesh::appendVertex(AcDbPolygonMeshVertex* vertex) {
@@ -404,6 +396,7 @@ Acad::ErrorStatus AcDbPolygonMesh::dxfOutFields(AcDbDxfFiler* filer) const {
 }
 
 bool AcDbPolygonMesh::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
+  using entfile::Field;
   switch (item.code) {
     case 66:
     case 10:
@@ -424,10 +417,8 @@ bool AcDbPolygonMesh::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
     case 74:
       nDensity_ = static_cast<Adesk::Int16>(entfile::intOf(item));
       return true;
-    case 75:
-      surfaceType_ = entfile::intOf(item);
-      return true;
     default:
-      return AcDbEntity::dxfInItem(filer, item);
+      return entfile::readField(item, {Field::integer(75, surfaceType_)}) ||
+             AcDbEntity::dxfInItem(filer, item);
   }
 }

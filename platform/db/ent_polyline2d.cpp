@@ -10,6 +10,7 @@
 #include "db/dbpoly.h"
 #include "db/ent_followers.h"
 #include "db/ent_paths.h"
+#include "db/ent_fields.h"
 #include "db/ent_support.h"
 #include "db/symbol_util.h"
 #include "ge/angles.h"
@@ -36,9 +37,7 @@ AcDb::Vertex2dType AcDb2dVertex::vertexType() const {
 }
 
 Acad::ErrorStatus AcDb2dVertex::setPosition(const AcGePoint3d& position) {
-  assertWriteEnabled();
-  position_ = position;
-  return Acad::eOk;
+  return assignMember(position_, position);
 }
 
 Acad::ErrorStatus AcDb2dVertex::setStartWidth(double width) {
@@ -52,12 +51,6 @@ Acad::ErrorStatus AcDb2dVertex::setEndWidth(double width) {
   if (width < 0.0) return Acad::eInvalidInput;
   assertWriteEnabled();
   endWidth_ = width;
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDb2dVertex::setBulge(double bulge) {
-  assertWriteEnabled();
-  bulge_ = bulge;
   return Acad::eOk;
 }
 
@@ -81,9 +74,7 @@ Acad::ErrorStatus AcDb2dVertex::setTangent(double angle) {
 }
 
 Acad::ErrorStatus AcDb2dVertex::setVertexIdentifier(Adesk::Int32 identifier) {
-  assertWriteEnabled();
-  identifier_ = identifier;
-  return Acad::eOk;
+  return assignMember(identifier_, identifier);
 }
 
 // On its own a vertex knows no coordinate system: its polyline moves it properly (transformBy of
@@ -111,31 +102,12 @@ Acad::ErrorStatus AcDb2dVertex::dxfOutFields(AcDbDxfFiler* filer) const {
 }
 
 bool AcDb2dVertex::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
-  switch (item.code) {
-    case 10:
-      position_ = entfile::pointOf(item);
-      return true;
-    case 40:
-      startWidth_ = entfile::realOf(item);
-      return true;
-    case 41:
-      endWidth_ = entfile::realOf(item);
-      return true;
-    case 42:
-      bulge_ = entfile::realOf(item);
-      return true;
-    case 70:
-      flags_ = entfile::intOf(item);
-      return true;
-    case 50:
-      tangent_ = ge::normalizeAngle(entfile::angleOf(item));
-      return true;
-    case 91:
-      identifier_ = entfile::intOf(item);
-      return true;
-    default:
-      return AcDbVertex::dxfInItem(filer, item);
-  }
+  using entfile::Field;
+  return entfile::readField(item, {Field::point(10, position_), Field::real(40, startWidth_),
+                                   Field::real(41, endWidth_), Field::real(42, bulge_),
+                                   Field::integer(70, flags_), Field::reducedAngle(50, tangent_),
+                                   Field::integer(91, identifier_)}) ||
+         AcDbVertex::dxfInItem(filer, item);
 }
 
 // AcDb2dPolyline.
@@ -226,19 +198,6 @@ Acad::ErrorStatus AcDb2dPolyline::setDefaultEndWidth(double width) {
   if (width < 0.0) return Acad::eInvalidInput;
   assertWriteEnabled();
   defaultEndWidth_ = width;
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDb2dPolyline::setThickness(double thickness) {
-  assertWriteEnabled();
-  thickness_ = thickness;
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDb2dPolyline::setNormal(const AcGeVector3d& normal) {
-  if (normal.isZeroLength()) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  normal_ = normal.normal();
   return Acad::eOk;
 }
 
@@ -463,34 +422,22 @@ Acad::ErrorStatus AcDb2dPolyline::dxfOutFields(AcDbDxfFiler* filer) const {
 }
 
 bool AcDb2dPolyline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
+  using entfile::Field;
   switch (item.code) {
     case 66:
       return true;  // followers come anyway
     case 10:
       elevation_ = entfile::pointOf(item).z;
       return true;
-    case 30:
-      elevation_ = entfile::realOf(item);
-      return true;
-    case 39:
-      thickness_ = entfile::realOf(item);
-      return true;
     case 70:
       flags_ = entfile::intOf(item) & (1 | 2 | 4 | 128);
       return true;
-    case 40:
-      defaultStartWidth_ = entfile::realOf(item);
-      return true;
-    case 41:
-      defaultEndWidth_ = entfile::realOf(item);
-      return true;
-    case 75:
-      curveType_ = entfile::intOf(item);
-      return true;
-    case 210:
-      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
-      return true;
     default:
-      return AcDbCurve::dxfInItem(filer, item);
+      return entfile::readField(item, {Field::real(30, elevation_), Field::real(39, thickness_),
+                                       Field::real(40, defaultStartWidth_),
+                                       Field::real(41, defaultEndWidth_),
+                                       Field::integer(75, curveType_), Field::normal(210, normal_)
+                                       }) ||
+             AcDbCurve::dxfInItem(filer, item);
   }
 }

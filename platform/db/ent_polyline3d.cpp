@@ -5,6 +5,7 @@
 #include "db/dbpoly.h"
 #include "db/ent_followers.h"
 #include "db/ent_paths.h"
+#include "db/ent_fields.h"
 #include "db/ent_support.h"
 #include "db/symbol_util.h"
 #include "ge/gemat3d.h"
@@ -21,9 +22,7 @@ AcDb::Vertex3dType AcDb3dPolylineVertex::vertexType() const {
 }
 
 Acad::ErrorStatus AcDb3dPolylineVertex::setPosition(const AcGePoint3d& position) {
-  assertWriteEnabled();
-  position_ = position;
-  return Acad::eOk;
+  return assignMember(position_, position);
 }
 
 Acad::ErrorStatus AcDb3dPolylineVertex::transformBy(const AcGeMatrix3d& transform) {
@@ -43,15 +42,14 @@ Acad::ErrorStatus AcDb3dPolylineVertex::dxfOutFields(AcDbDxfFiler* filer) const 
 }
 
 bool AcDb3dPolylineVertex::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
+  using entfile::Field;
   switch (item.code) {
-    case 10:
-      position_ = entfile::pointOf(item);
-      return true;
     case 70:
       flags_ = entfile::intOf(item) | 32;
       return true;
     default:
-      return AcDbVertex::dxfInItem(filer, item);
+      return entfile::readField(item, {Field::point(10, position_)}) ||
+             AcDbVertex::dxfInItem(filer, item);
   }
 }
 
@@ -205,6 +203,7 @@ Acad::ErrorStatus AcDb3dPolyline::dxfOutFields(AcDbDxfFiler* filer) const {
 }
 
 bool AcDb3dPolyline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
+  using entfile::Field;
   switch (item.code) {
     case 66:
     case 10:
@@ -213,10 +212,8 @@ bool AcDb3dPolyline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
     case 70:
       flags_ = (entfile::intOf(item) & (1 | 4 | 128)) | 8;
       return true;
-    case 75:
-      curveType_ = entfile::intOf(item);
-      return true;
     default:
-      return AcDbCurve::dxfInItem(filer, item);
+      return entfile::readField(item, {Field::integer(75, curveType_)}) ||
+             AcDbCurve::dxfInItem(filer, item);
   }
 }

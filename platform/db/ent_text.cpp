@@ -11,6 +11,7 @@
 #include "db/dbents.h"
 #include "db/dbextents.h"
 #include "db/dbfiler.h"
+#include "db/ent_fields.h"
 #include "db/ent_support.h"
 #include "db/symbol_util.h"
 #include "ge/angles.h"
@@ -89,9 +90,7 @@ Acad::ErrorStatus AcDbText::setPosition(const AcGePoint3d& position) {
 }
 
 Acad::ErrorStatus AcDbText::setAlignmentPoint(const AcGePoint3d& point) {
-  assertWriteEnabled();
-  alignmentPoint_ = point;
-  return Acad::eOk;
+  return assignMember(alignmentPoint_, point);
 }
 
 bool AcDbText::isDefaultAlignment() const {
@@ -104,12 +103,6 @@ Acad::ErrorStatus AcDbText::setTextString(const ACHAR* text) {
   if (text == nullptr) return Acad::eInvalidInput;
   assertWriteEnabled();
   text_ = text;
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbText::setTextStyle(AcDbObjectId style) {
-  assertWriteEnabled();
-  style_ = style;
   return Acad::eOk;
 }
 
@@ -128,9 +121,7 @@ Acad::ErrorStatus AcDbText::setWidthFactor(double factor) {
 }
 
 Acad::ErrorStatus AcDbText::setRotation(double angle) {
-  assertWriteEnabled();
-  rotation_ = ge::normalizeAngle(angle);
-  return Acad::eOk;
+  return assignMember(rotation_, ge::normalizeAngle(angle));
 }
 
 Acad::ErrorStatus AcDbText::setOblique(double angle) {
@@ -138,19 +129,6 @@ Acad::ErrorStatus AcDbText::setOblique(double angle) {
   if (std::fabs(a) > kMaxOblique + 1e-12) return Acad::eInvalidInput;
   assertWriteEnabled();
   oblique_ = a;
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbText::setThickness(double thickness) {
-  assertWriteEnabled();
-  thickness_ = thickness;
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbText::setNormal(const AcGeVector3d& normal) {
-  if (normal.isZeroLength()) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  normal_ = normal.normal();
   return Acad::eOk;
 }
 
@@ -169,15 +147,11 @@ Acad::ErrorStatus AcDbText::setVerticalMode(AcDb::TextVertMode mode) {
 }
 
 Acad::ErrorStatus AcDbText::mirrorInX(bool mirror) {
-  assertWriteEnabled();
-  generationFlags_ = mirror ? (generationFlags_ | 2) : (generationFlags_ & ~2);
-  return Acad::eOk;
+  return assignMember(generationFlags_, mirror ? (generationFlags_ | 2) : (generationFlags_ & ~2));
 }
 
 Acad::ErrorStatus AcDbText::mirrorInY(bool mirror) {
-  assertWriteEnabled();
-  generationFlags_ = mirror ? (generationFlags_ | 4) : (generationFlags_ & ~4);
-  return Acad::eOk;
+  return assignMember(generationFlags_, mirror ? (generationFlags_ | 4) : (generationFlags_ & ~4));
 }
 
 Acad::ErrorStatus AcDbText::adjustAlignment(const AcDbDatabase*) {
@@ -232,12 +206,8 @@ Acad::ErrorStatus AcDbText::getBoundingPoints(AcGePoint3dArray& points) const {
 }
 
 Acad::ErrorStatus AcDbText::getGeomExtents(AcDbExtents& extents) const {
-  extents = AcDbExtents();
   AcGePoint3dArray corners;
-  Acad::ErrorStatus es = getBoundingPoints(corners);
-  if (es != Acad::eOk) return es;
-  for (const AcGePoint3d& p : corners) extents.addPoint(p);
-  return Acad::eOk;
+  return entgeom::cornerExtents(getBoundingPoints(corners), corners, extents);
 }
 
 Acad::ErrorStatus AcDbText::transformBy(const AcGeMatrix3d& transform) {
@@ -307,33 +277,16 @@ Acad::ErrorStatus AcDbText::dxfInFields(AcDbDxfFiler* filer) {
 }
 
 bool AcDbText::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
+  using entfile::Field;
   switch (item.code) {
-    case 10:
-      filePosition_ = entfile::pointOf(item);
-      positionRead_ = true;
-      return true;
-    case 11:
-      fileAlignment_ = entfile::pointOf(item);
-      alignmentRead_ = true;
-      return true;
-    case 40:
-      height_ = entfile::realOf(item);
-      return true;
     case 1:
       text_ = item.text;
-      return true;
-    case 50:
-      rotation_ = ge::normalizeAngle(entfile::angleOf(item));
-      return true;
-    case 41:
-      widthFactor_ = entfile::realOf(item);
       return true;
     case 51:
       oblique_ = std::remainder(entfile::angleOf(item), ge::kTwoPi);
       return true;
     case 7:
-      style_ =
-          item.kind == DxfKind::kId ? item.id : entfile::textStyleByName(filer, this, item.text);
+      style_ = entfile::textStyleOf(filer, this, item);
       return true;
     case 71:
       generationFlags_ = entfile::intOf(item) & 6;
@@ -348,13 +301,12 @@ bool AcDbText::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       verticalMode_ = static_cast<AcDb::TextVertMode>(mode >= 0 && mode <= 3 ? mode : 0);
       return true;
     }
-    case 39:
-      thickness_ = entfile::realOf(item);
-      return true;
-    case 210:
-      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
-      return true;
     default:
-      return AcDbEntity::dxfInItem(filer, item);
+      return entfile::readField(item, {Field::point(10, filePosition_).flagging(positionRead_),
+                                       Field::point(11, fileAlignment_).flagging(alignmentRead_),
+                                       Field::real(40, height_), Field::reducedAngle(50, rotation_),
+                                       Field::real(41, widthFactor_), Field::real(39, thickness_),
+                                       Field::normal(210, normal_)}) ||
+             AcDbEntity::dxfInItem(filer, item);
   }
 }

@@ -87,9 +87,7 @@ DxfItemList defaultItems() {
 AcDbViewport::AcDbViewport() = default;
 
 Acad::ErrorStatus AcDbViewport::setCenterPoint(const AcGePoint3d& point) {
-  assertWriteEnabled();
-  center_ = point;
-  return Acad::eOk;
+  return assignMember(center_, point);
 }
 
 Acad::ErrorStatus AcDbViewport::setWidth(double width) {
@@ -107,21 +105,11 @@ Acad::ErrorStatus AcDbViewport::setHeight(double height) {
 }
 
 Acad::ErrorStatus AcDbViewport::setOn() {
-  assertWriteEnabled();
-  status_ = static_cast<Adesk::Int16>(number_ > 0 ? number_ : 1);
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbViewport::setOff() {
-  assertWriteEnabled();
-  status_ = 0;
-  return Acad::eOk;
+  return assignMember(status_, static_cast<Adesk::Int16>(number_ > 0 ? number_ : 1));
 }
 
 Acad::ErrorStatus AcDbViewport::setViewCenter(const AcGePoint2d& center) {
-  assertWriteEnabled();
-  viewCenter_ = center;
-  return Acad::eOk;
+  return assignMember(viewCenter_, center);
 }
 
 Acad::ErrorStatus AcDbViewport::setViewHeight(double height) {
@@ -132,9 +120,7 @@ Acad::ErrorStatus AcDbViewport::setViewHeight(double height) {
 }
 
 Acad::ErrorStatus AcDbViewport::setViewTarget(const AcGePoint3d& target) {
-  assertWriteEnabled();
-  viewTarget_ = target;
-  return Acad::eOk;
+  return assignMember(viewTarget_, target);
 }
 
 Acad::ErrorStatus AcDbViewport::setViewDirection(const AcGeVector3d& direction) {
@@ -145,9 +131,7 @@ Acad::ErrorStatus AcDbViewport::setViewDirection(const AcGeVector3d& direction) 
 }
 
 Acad::ErrorStatus AcDbViewport::setTwistAngle(double angle) {
-  assertWriteEnabled();
-  twist_ = ge::normalizeAngle(angle);
-  return Acad::eOk;
+  return assignMember(twist_, ge::normalizeAngle(angle));
 }
 
 double AcDbViewport::customScale() const { return viewHeight_ > 0.0 ? height_ / viewHeight_ : 0.0; }
@@ -160,9 +144,7 @@ Acad::ErrorStatus AcDbViewport::setCustomScale(double scale) {
 }
 
 Acad::ErrorStatus AcDbViewport::setLocked(bool locked) {
-  assertWriteEnabled();
-  statusFlags_ = locked ? (statusFlags_ | 0x4000) : (statusFlags_ & ~0x4000);
-  return Acad::eOk;
+  return assignMember(statusFlags_, locked ? (statusFlags_ | 0x4000) : (statusFlags_ & ~0x4000));
 }
 
 Acad::ErrorStatus AcDbViewport::getFrozenLayerList(AcDbObjectIdArray& layers) const {
