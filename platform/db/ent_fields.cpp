@@ -49,4 +49,15 @@ void writeNormal(AcDbDxfFiler* filer, const AcGeVector3d& normal) {
   if (!entgeom::isZAxis(normal) || writesEveryField(filer)) filer->writeVector3d(210, normal);
 }
 
+Acad::ErrorStatus writePositionVertex(Acad::ErrorStatus parentStatus, AcDbDxfFiler* filer,
+                                      const wchar_t* marker, const AcGePoint3d& position,
+                                      int flags) {
+  if (parentStatus != Acad::eOk) return parentStatus;
+  filer->writeString(100, L"AcDbVertex");
+  filer->writeString(100, marker);
+  filer->writePoint3d(10, position);
+  filer->writeInt16(70, flags);
+  return Acad::eOk;
+}
+
 }  // namespace entfile

@@ -73,4 +73,11 @@ void writeUnlessZero(AcDbDxfFiler* filer, int code, double value);
 // Writes a normal (code 210), which files leave out when it is the Z axis.
 void writeNormal(AcDbDxfFiler* filer, const AcGeVector3d& normal);
 
+// Writes the levels of a vertex that is a position and flags (3D polyline and mesh vertices): the
+// AcDbVertex marker, the kind's marker, 10 and 70. parentStatus is what writing the parent levels
+// returned: after a failure nothing is written and it is returned.
+Acad::ErrorStatus writePositionVertex(Acad::ErrorStatus parentStatus, AcDbDxfFiler* filer,
+                                      const wchar_t* marker, const AcGePoint3d& position,
+                                      int flags);
+
 }  // namespace entfile

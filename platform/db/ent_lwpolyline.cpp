@@ -256,40 +256,7 @@ void AcDbPolyline::getCoordSystem(AcGeMatrix3d& transform) const {
 
 // Curve queries.
 
-Acad::ErrorStatus AcDbPolyline::getStartParam(double& param) const {
-  return planarCurveOf(*this).startParam(param);
-}
-Acad::ErrorStatus AcDbPolyline::getEndParam(double& param) const {
-  return planarCurveOf(*this).endParam(param);
-}
-Acad::ErrorStatus AcDbPolyline::getStartPoint(AcGePoint3d& point) const {
-  return planarCurveOf(*this).startPoint(point);
-}
-Acad::ErrorStatus AcDbPolyline::getEndPoint(AcGePoint3d& point) const {
-  return planarCurveOf(*this).endPoint(point);
-}
-Acad::ErrorStatus AcDbPolyline::getPointAtParam(double param, AcGePoint3d& point) const {
-  return planarCurveOf(*this).pointAtParam(param, point);
-}
-Acad::ErrorStatus AcDbPolyline::getParamAtPoint(const AcGePoint3d& point, double& param) const {
-  return planarCurveOf(*this).paramAtPoint(point, param);
-}
-Acad::ErrorStatus AcDbPolyline::getDistAtParam(double param, double& dist) const {
-  return planarCurveOf(*this).distAtParam(param, dist);
-}
-Acad::ErrorStatus AcDbPolyline::getParamAtDist(double dist, double& param) const {
-  return planarCurveOf(*this).paramAtDist(dist, param);
-}
-Acad::ErrorStatus AcDbPolyline::getFirstDeriv(double param, AcGeVector3d& deriv) const {
-  return planarCurveOf(*this).firstDeriv(param, deriv);
-}
-Acad::ErrorStatus AcDbPolyline::getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,
-                                                  bool extend) const {
-  return planarCurveOf(*this).closestPointTo(given, closest, extend);
-}
-Acad::ErrorStatus AcDbPolyline::getArea(double& area) const {
-  return planarCurveOf(*this).area(area);
-}
+DEFINE_POLYLINE_CURVE_QUERIES(AcDbPolyline, planarCurveOf)
 
 Acad::ErrorStatus AcDbPolyline::getOffsetCurves(double distance, AcDbVoidPtrArray& curves) const {
   if (vertices_.size() < 2) return Acad::eDegenerateGeometry;

@@ -36,19 +36,12 @@ Acad::ErrorStatus AcDbPolyFaceMeshVertex::setPosition(const AcGePoint3d& positio
 }
 
 Acad::ErrorStatus AcDbPolyFaceMeshVertex::transformBy(const AcGeMatrix3d& transform) {
-  assertWriteEnabled();
-  position_ = transform * position_;
-  return Acad::eOk;
+  return assignMember(position_, transform * position_);
 }
 
 Acad::ErrorStatus AcDbPolyFaceMeshVertex::dxfOutFields(AcDbDxfFiler* filer) const {
-  Acad::ErrorStatus es = AcDbVertex::dxfOutFields(filer);
-  if (es != Acad::eOk) return es;
-  filer->writeString(100, L"AcDbVertex");
-  filer->writeString(100, L"AcDbPolyFaceMeshVertex");
-  filer->writePoint3d(10, position_);
-  filer->writeInt16(70, vertexFlags());
-  return Acad::eOk;
+  return entfile::writePositionVertex(AcDbVertex::dxfOutFields(filer), filer,
+                                      L"AcDbPolyFaceMeshVertex", position_, vertexFlags());
 }
 
 bool AcDbPolyFaceMeshVertex::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
@@ -238,19 +231,12 @@ Acad::ErrorStatus AcDbPolygonMeshVertex::setPosition(const AcGePoint3d& position
 }
 
 Acad::ErrorStatus AcDbPolygonMeshVertex::transformBy(const AcGeMatrix3d& transform) {
-  assertWriteEnabled();
-  position_ = transform * position_;
-  return Acad::eOk;
+  return assignMember(position_, transform * position_);
 }
 
 Acad::ErrorStatus AcDbPolygonMeshVertex::dxfOutFields(AcDbDxfFiler* filer) const {
-  Acad::ErrorStatus es = AcDbVertex::dxfOutFields(filer);
-  if (es != Acad::eOk) return es;
-  filer->writeString(100, L"AcDbVertex");
-  filer->writeString(100, L"AcDbPolygonMeshVertex");
-  filer->writePoint3d(10, position_);
-  filer->writeInt16(70, vertexFlags());
-  return Acad::eOk;
+  return entfile::writePositionVertex(AcDbVertex::dxfOutFields(filer), filer,
+                                      L"AcDbPolygonMeshVertex", position_, vertexFlags());
 }
 
 bool AcDbPolygonMeshVertex::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {

@@ -299,40 +299,7 @@ AcGePoint3d AcDb2dPolyline::vertexPosition(const AcDb2dVertex& vertex) const {
 
 // Curve queries.
 
-Acad::ErrorStatus AcDb2dPolyline::getStartParam(double& param) const {
-  return planarCurveOf(*this).startParam(param);
-}
-Acad::ErrorStatus AcDb2dPolyline::getEndParam(double& param) const {
-  return planarCurveOf(*this).endParam(param);
-}
-Acad::ErrorStatus AcDb2dPolyline::getStartPoint(AcGePoint3d& point) const {
-  return planarCurveOf(*this).startPoint(point);
-}
-Acad::ErrorStatus AcDb2dPolyline::getEndPoint(AcGePoint3d& point) const {
-  return planarCurveOf(*this).endPoint(point);
-}
-Acad::ErrorStatus AcDb2dPolyline::getPointAtParam(double param, AcGePoint3d& point) const {
-  return planarCurveOf(*this).pointAtParam(param, point);
-}
-Acad::ErrorStatus AcDb2dPolyline::getParamAtPoint(const AcGePoint3d& point, double& param) const {
-  return planarCurveOf(*this).paramAtPoint(point, param);
-}
-Acad::ErrorStatus AcDb2dPolyline::getDistAtParam(double param, double& dist) const {
-  return planarCurveOf(*this).distAtParam(param, dist);
-}
-Acad::ErrorStatus AcDb2dPolyline::getParamAtDist(double dist, double& param) const {
-  return planarCurveOf(*this).paramAtDist(dist, param);
-}
-Acad::ErrorStatus AcDb2dPolyline::getFirstDeriv(double param, AcGeVector3d& deriv) const {
-  return planarCurveOf(*this).firstDeriv(param, deriv);
-}
-Acad::ErrorStatus AcDb2dPolyline::getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,
-                                                    bool extend) const {
-  return planarCurveOf(*this).closestPointTo(given, closest, extend);
-}
-Acad::ErrorStatus AcDb2dPolyline::getArea(double& area) const {
-  return planarCurveOf(*this).area(area);
-}
+DEFINE_POLYLINE_CURVE_QUERIES(AcDb2dPolyline, planarCurveOf)
 
 Acad::ErrorStatus AcDb2dPolyline::getOffsetCurves(double distance, AcDbVoidPtrArray& curves) const {
   PlanarPathCurve curve = planarCurveOf(*this);

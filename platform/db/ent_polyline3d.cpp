@@ -26,19 +26,12 @@ Acad::ErrorStatus AcDb3dPolylineVertex::setPosition(const AcGePoint3d& position)
 }
 
 Acad::ErrorStatus AcDb3dPolylineVertex::transformBy(const AcGeMatrix3d& transform) {
-  assertWriteEnabled();
-  position_ = transform * position_;
-  return Acad::eOk;
+  return assignMember(position_, transform * position_);
 }
 
 Acad::ErrorStatus AcDb3dPolylineVertex::dxfOutFields(AcDbDxfFiler* filer) const {
-  Acad::ErrorStatus es = AcDbVertex::dxfOutFields(filer);
-  if (es != Acad::eOk) return es;
-  filer->writeString(100, L"AcDbVertex");
-  filer->writeString(100, L"AcDb3dPolylineVertex");
-  filer->writePoint3d(10, position_);
-  filer->writeInt16(70, vertexFlags());
-  return Acad::eOk;
+  return entfile::writePositionVertex(AcDbVertex::dxfOutFields(filer), filer,
+                                      L"AcDb3dPolylineVertex", position_, vertexFlags());
 }
 
 bool AcDb3dPolylineVertex::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
@@ -139,40 +132,7 @@ Acad::ErrorStatus AcDb3dPolyline::openVertex(AcDb3dPolylineVertex*& vertex, AcDb
 
 AcDbObjectIterator* AcDb3dPolyline::vertexIterator() const { return followers_->iterator(); }
 
-Acad::ErrorStatus AcDb3dPolyline::getStartParam(double& param) const {
-  return pointChainOf(*this).startParam(param);
-}
-Acad::ErrorStatus AcDb3dPolyline::getEndParam(double& param) const {
-  return pointChainOf(*this).endParam(param);
-}
-Acad::ErrorStatus AcDb3dPolyline::getStartPoint(AcGePoint3d& point) const {
-  return pointChainOf(*this).startPoint(point);
-}
-Acad::ErrorStatus AcDb3dPolyline::getEndPoint(AcGePoint3d& point) const {
-  return pointChainOf(*this).endPoint(point);
-}
-Acad::ErrorStatus AcDb3dPolyline::getPointAtParam(double param, AcGePoint3d& point) const {
-  return pointChainOf(*this).pointAtParam(param, point);
-}
-Acad::ErrorStatus AcDb3dPolyline::getParamAtPoint(const AcGePoint3d& point, double& param) const {
-  return pointChainOf(*this).paramAtPoint(point, param);
-}
-Acad::ErrorStatus AcDb3dPolyline::getDistAtParam(double param, double& dist) const {
-  return pointChainOf(*this).distAtParam(param, dist);
-}
-Acad::ErrorStatus AcDb3dPolyline::getParamAtDist(double dist, double& param) const {
-  return pointChainOf(*this).paramAtDist(dist, param);
-}
-Acad::ErrorStatus AcDb3dPolyline::getFirstDeriv(double param, AcGeVector3d& deriv) const {
-  return pointChainOf(*this).firstDeriv(param, deriv);
-}
-Acad::ErrorStatus AcDb3dPolyline::getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,
-                                                    bool extend) const {
-  return pointChainOf(*this).closestPointTo(given, closest, extend);
-}
-Acad::ErrorStatus AcDb3dPolyline::getArea(double& area) const {
-  return pointChainOf(*this).area(area);
-}
+DEFINE_POLYLINE_CURVE_QUERIES(AcDb3dPolyline, pointChainOf)
 
 Acad::ErrorStatus AcDb3dPolyline::getGeomExtents(AcDbExtents& extents) const {
   extents = AcDbExtents();
