@@ -197,9 +197,7 @@ Acad::ErrorStatus AcDbBlockReference::appendAttribute(AcDbObjectId& id, AcDbAttr
 
 Acad::ErrorStatus AcDbBlockReference::openAttribute(AcDbAttribute*& attribute, AcDbObjectId id,
                                                     AcDb::OpenMode mode, bool openErased) {
-  attribute = nullptr;
-  if (!followers_->contains(id)) return Acad::eInvalidInput;
-  return acdbOpenObject(attribute, id, mode, openErased);
+  return followers_->open(attribute, id, mode, openErased);
 }
 
 AcDbObjectIterator* AcDbBlockReference::attributeIterator() const { return followers_->iterator(); }

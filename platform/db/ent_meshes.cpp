@@ -174,9 +174,7 @@ Acad::ErrorStatus AcDbPolyFaceMesh::appendFaceRecord(AcDbObjectId& id, AcDbFaceR
 
 Acad::ErrorStatus AcDbPolyFaceMesh::openVertex(AcDbVertex*& vertex, AcDbObjectId id,
                                                AcDb::OpenMode mode, bool openErased) const {
-  vertex = nullptr;
-  if (!followers_->contains(id)) return Acad::eInvalidInput;
-  return acdbOpenObject(vertex, id, mode, openErased);
+  return followers_->open(vertex, id, mode, openErased);
 }
 
 AcDbObjectIterator* AcDbPolyFaceMesh::vertexIterator() const { return followers_->iterator(); }
@@ -345,9 +343,7 @@ Acad::ErrorStatus AcDbPolygonMesh::appendVertex(AcDbObjectId& id, AcDbPolygonMes
 
 Acad::ErrorStatus AcDbPolygonMesh::openVertex(AcDbPolygonMeshVertex*& vertex, AcDbObjectId id,
                                               AcDb::OpenMode mode, bool openErased) const {
-  vertex = nullptr;
-  if (!followers_->contains(id)) return Acad::eInvalidInput;
-  return acdbOpenObject(vertex, id, mode, openErased);
+  return followers_->open(vertex, id, mode, openErased);
 }
 
 AcDbObjectIterator* AcDbPolygonMesh::vertexIterator() const { return followers_->iterator(); }

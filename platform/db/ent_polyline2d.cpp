@@ -275,19 +275,12 @@ Acad::ErrorStatus AcDb2dPolyline::insertVertexAt(const AcDb2dVertex* indexVertex
 Acad::ErrorStatus AcDb2dPolyline::insertVertexAt(AcDbObjectId& newId, AcDbObjectId indexVertexId,
                                                  AcDb2dVertex* newVertex) {
   assertWriteEnabled();
-  const AcDbEntity* after = this;
-  if (!indexVertexId.isNull()) {
-    after = peekObject<AcDbEntity>(indexVertexId);
-    if (after == nullptr || !followers_->contains(indexVertexId)) return Acad::eInvalidInput;
-  }
-  return followers_->insertAfter(after, newVertex, &newId);
+  return followers_->insertAfterId(indexVertexId, newVertex, &newId);
 }
 
 Acad::ErrorStatus AcDb2dPolyline::openVertex(AcDb2dVertex*& vertex, AcDbObjectId id,
                                              AcDb::OpenMode mode, bool openErased) const {
-  vertex = nullptr;
-  if (!followers_->contains(id)) return Acad::eInvalidInput;
-  return acdbOpenObject(vertex, id, mode, openErased);
+  return followers_->open(vertex, id, mode, openErased);
 }
 
 AcDbObjectIterator* AcDb2dPolyline::vertexIterator() const { return followers_->iterator(); }

@@ -115,19 +115,12 @@ Acad::ErrorStatus AcDb3dPolyline::appendVertex(AcDbObjectId& id, AcDb3dPolylineV
 Acad::ErrorStatus AcDb3dPolyline::insertVertexAt(AcDbObjectId& newId, AcDbObjectId indexVertexId,
                                                  AcDb3dPolylineVertex* newVertex) {
   assertWriteEnabled();
-  const AcDbEntity* after = this;
-  if (!indexVertexId.isNull()) {
-    after = peekObject<AcDbEntity>(indexVertexId);
-    if (after == nullptr || !followers_->contains(indexVertexId)) return Acad::eInvalidInput;
-  }
-  return followers_->insertAfter(after, newVertex, &newId);
+  return followers_->insertAfterId(indexVertexId, newVertex, &newId);
 }
 
 Acad::ErrorStatus AcDb3dPolyline::openVertex(AcDb3dPolylineVertex*& vertex, AcDbObjectId id,
                                              AcDb::OpenMode mode, bool openErased) const {
-  vertex = nullptr;
-  if (!followers_->contains(id)) return Acad::eInvalidInput;
-  return acdbOpenObject(vertex, id, mode, openErased);
+  return followers_->open(vertex, id, mode, openErased);
 }
 
 AcDbObjectIterator* AcDb3dPolyline::vertexIterator() const { return followers_->iterator(); }
