@@ -121,6 +121,25 @@ struct CircleLevelReader {
   }
 };
 
+// Transforms the members of a circle or arc in place (see transformCircle), the object opened for
+// write; on failure they are left as they were.
+Acad::ErrorStatus transformCircleMembers(AcDbObject* object, const AcGeMatrix3d& transform,
+                                         AcGePoint3d& center, AcGeVector3d& normal,
+                                         double& radius, double& thickness, AcGePoint3d* start,
+                                         AcGePoint3d* end) {
+  AcGePoint3d c = center;
+  AcGeVector3d n = normal;
+  double r = radius, t = thickness;
+  Acad::ErrorStatus es = transformCircle(transform, c, n, r, t, start, end);
+  if (es != Acad::eOk) return es;
+  object->assertWriteEnabled();
+  center = c;
+  normal = n;
+  radius = r;
+  thickness = t;
+  return Acad::eOk;
+}
+
 void addExtruded(AcDbExtents& extents, const AcGeVector3d& normal, double thickness) {
   if (thickness == 0.0 || extents.isEmpty()) return;
   AcDbExtents top = extents;
@@ -231,18 +250,8 @@ Acad::ErrorStatus AcDbCircle::getGeomExtents(AcDbExtents& extents) const {
 }
 
 Acad::ErrorStatus AcDbCircle::transformBy(const AcGeMatrix3d& transform) {
-  AcGePoint3d center = center_;
-  AcGeVector3d normal = normal_;
-  double radius = radius_, thickness = thickness_;
-  Acad::ErrorStatus es =
-      transformCircle(transform, center, normal, radius, thickness, nullptr, nullptr);
-  if (es != Acad::eOk) return es;
-  assertWriteEnabled();
-  center_ = center;
-  normal_ = normal;
-  radius_ = radius;
-  thickness_ = thickness;
-  return Acad::eOk;
+  return transformCircleMembers(this, transform, center_, normal_, radius_, thickness_, nullptr,
+                                nullptr);
 }
 
 Acad::ErrorStatus AcDbCircle::dxfOutFields(AcDbDxfFiler* filer) const {
@@ -399,17 +408,9 @@ Acad::ErrorStatus AcDbArc::getGeomExtents(AcDbExtents& extents) const {
 Acad::ErrorStatus AcDbArc::transformBy(const AcGeMatrix3d& transform) {
   CircleFrame frame(center_, normal_, radius_);
   AcGePoint3d start = frame.at(startAngle_), end = frame.at(endAngle_);
-  AcGePoint3d center = center_;
-  AcGeVector3d normal = normal_;
-  double radius = radius_, thickness = thickness_;
   Acad::ErrorStatus es =
-      transformCircle(transform, center, normal, radius, thickness, &start, &end);
+      transformCircleMembers(this, transform, center_, normal_, radius_, thickness_, &start, &end);
   if (es != Acad::eOk) return es;
-  assertWriteEnabled();
-  center_ = center;
-  normal_ = normal;
-  radius_ = radius;
-  thickness_ = thickness;
   CircleFrame moved(center_, normal_, radius_);
   startAngle_ = moved.angleOf(start);
   endAngle_ = moved.angleOf(end);
