@@ -69,9 +69,7 @@ Acad::ErrorStatus AcDbBlockTableRecord::newIterator(AcDbBlockTableRecordIterator
 }
 
 Acad::ErrorStatus AcDbBlockTableRecord::setOrigin(const AcGePoint3d& origin) {
-  assertWriteEnabled();
-  origin_ = origin;
-  return Acad::eOk;
+  return assignMember(origin_, origin);
 }
 
 Acad::ErrorStatus AcDbBlockTableRecord::comments(ACHAR*& text) const {
@@ -85,9 +83,7 @@ Acad::ErrorStatus AcDbBlockTableRecord::comments(const ACHAR*& text) const {
 }
 
 Acad::ErrorStatus AcDbBlockTableRecord::setComments(const ACHAR* text) {
-  assertWriteEnabled();
-  comments_ = text ? text : L"";
-  return Acad::eOk;
+  return assignMember(comments_, text ? text : L"");
 }
 
 Acad::ErrorStatus AcDbBlockTableRecord::pathName(ACHAR*& path) const {
@@ -101,9 +97,7 @@ Acad::ErrorStatus AcDbBlockTableRecord::pathName(const ACHAR*& path) const {
 }
 
 Acad::ErrorStatus AcDbBlockTableRecord::setPathName(const ACHAR* path) {
-  assertWriteEnabled();
-  path_ = path ? path : L"";
-  return Acad::eOk;
+  return assignMember(path_, path ? path : L"");
 }
 
 bool AcDbBlockTableRecord::isAnonymous() const {
@@ -172,22 +166,16 @@ Acad::ErrorStatus AcDbBlockTableRecord::getErasedBlockReferenceIds(AcDbObjectIdA
 }
 
 Acad::ErrorStatus AcDbBlockTableRecord::setLayoutId(AcDbObjectId layout) {
-  assertWriteEnabled();
-  layoutId_ = layout;
-  return Acad::eOk;
+  return assignMember(layoutId_, layout);
 }
 
 Acad::ErrorStatus AcDbBlockTableRecord::setBlockInsertUnits(int units) {
   if (units < 0 || units > 20) return Acad::eOutOfRange;
-  assertWriteEnabled();
-  insertUnits_ = units;
-  return Acad::eOk;
+  return assignMember(insertUnits_, units);
 }
 
 Acad::ErrorStatus AcDbBlockTableRecord::setExplodable(bool explodable) {
-  assertWriteEnabled();
-  explodable_ = explodable;
-  return Acad::eOk;
+  return assignMember(explodable_, explodable);
 }
 
 Adesk::Int16 AcDbBlockTableRecord::blockFlags() const {

@@ -88,9 +88,7 @@ ACHAR* AcDbAttributeDefinition::tag() const { return newHostString(tag_); }
 Acad::ErrorStatus AcDbAttributeDefinition::setTag(const ACHAR* tag) {
   std::wstring normalized;
   if (!normalizeTag(tag, normalized)) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  tag_ = normalized;
-  return Acad::eOk;
+  return assignMember(tag_, normalized);
 }
 
 namespace {
@@ -152,9 +150,7 @@ ACHAR* AcDbAttribute::tag() const { return newHostString(tag_); }
 Acad::ErrorStatus AcDbAttribute::setTag(const ACHAR* tag) {
   std::wstring normalized;
   if (!normalizeTag(tag, normalized)) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  tag_ = normalized;
-  return Acad::eOk;
+  return assignMember(tag_, normalized);
 }
 
 Acad::ErrorStatus AcDbAttribute::setInvisible(bool value) {

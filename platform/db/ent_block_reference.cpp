@@ -133,9 +133,7 @@ Acad::ErrorStatus AcDbBlockReference::setPosition(const AcGePoint3d& position) {
 
 Acad::ErrorStatus AcDbBlockReference::setScaleFactors(const AcGeScale3d& scale) {
   if (scale.sx == 0.0 || scale.sy == 0.0 || scale.sz == 0.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  scale_ = scale;
-  return Acad::eOk;
+  return assignMember(scale_, scale);
 }
 
 Acad::ErrorStatus AcDbBlockReference::setRotation(double angle) {

@@ -84,9 +84,7 @@ Acad::ErrorStatus AcDbPolyline::getPointAt(unsigned int index, AcGePoint3d& poin
 
 Acad::ErrorStatus AcDbPolyline::setPointAt(unsigned int index, const AcGePoint2d& point) {
   if (index >= vertices_.size()) return Acad::eInvalidIndex;
-  assertWriteEnabled();
-  vertices_[index].point = point;
-  return Acad::eOk;
+  return assignMember(vertices_[index].point, point);
 }
 
 Acad::ErrorStatus AcDbPolyline::getBulgeAt(unsigned int index, double& bulge) const {
@@ -97,9 +95,7 @@ Acad::ErrorStatus AcDbPolyline::getBulgeAt(unsigned int index, double& bulge) co
 
 Acad::ErrorStatus AcDbPolyline::setBulgeAt(unsigned int index, double bulge) {
   if (index >= vertices_.size()) return Acad::eInvalidIndex;
-  assertWriteEnabled();
-  vertices_[index].bulge = bulge;
-  return Acad::eOk;
+  return assignMember(vertices_[index].bulge, bulge);
 }
 
 Acad::ErrorStatus AcDbPolyline::getWidthsAt(unsigned int index, double& startWidth,
@@ -129,9 +125,7 @@ Acad::ErrorStatus AcDbPolyline::getVertexIdentifierAt(unsigned int index,
 
 Acad::ErrorStatus AcDbPolyline::setVertexIdentifierAt(unsigned int index, Adesk::Int32 identifier) {
   if (index >= vertices_.size()) return Acad::eInvalidIndex;
-  assertWriteEnabled();
-  vertices_[index].identifier = identifier;
-  return Acad::eOk;
+  return assignMember(vertices_[index].identifier, identifier);
 }
 
 void AcDbPolyline::reset(bool reuse, unsigned int numVerts) {

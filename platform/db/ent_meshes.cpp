@@ -86,16 +86,12 @@ Acad::ErrorStatus AcDbFaceRecord::isEdgeVisibleAt(Adesk::UInt16 corner, bool& vi
 
 Acad::ErrorStatus AcDbFaceRecord::makeEdgeVisibleAt(Adesk::UInt16 corner) {
   if (corner > 3) return Acad::eInvalidIndex;
-  assertWriteEnabled();
-  indices_[corner] = static_cast<Adesk::Int16>(std::abs(indices_[corner]));
-  return Acad::eOk;
+  return assignMember(indices_[corner], static_cast<Adesk::Int16>(std::abs(indices_[corner])));
 }
 
 Acad::ErrorStatus AcDbFaceRecord::makeEdgeInvisibleAt(Adesk::UInt16 corner) {
   if (corner > 3) return Acad::eInvalidIndex;
-  assertWriteEnabled();
-  indices_[corner] = static_cast<Adesk::Int16>(-std::abs(indices_[corner]));
-  return Acad::eOk;
+  return assignMember(indices_[corner], static_cast<Adesk::Int16>(-std::abs(indices_[corner])));
 }
 
 Acad::ErrorStatus AcDbFaceRecord::dxfOutFields(AcDbDxfFiler* filer) const {
@@ -291,16 +287,12 @@ Acad::ErrorStatus AcDbPolygonMesh::setPolyMeshType(AcDb::PolyMeshType type) {
 
 Acad::ErrorStatus AcDbPolygonMesh::setMSize(Adesk::Int16 size) {
   if (size < 2) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  mSize_ = size;
-  return Acad::eOk;
+  return assignMember(mSize_, size);
 }
 
 Acad::ErrorStatus AcDbPolygonMesh::setNSize(Adesk::Int16 size) {
   if (size < 2) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  nSize_ = size;
-  return Acad::eOk;
+  return assignMember(nSize_, size);
 }
 
 Acad::ErrorStatus AcDbPolygonMesh::makeMClosed() {

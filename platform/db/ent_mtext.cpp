@@ -122,9 +122,7 @@ Acad::ErrorStatus AcDbMText::setNormal(const AcGeVector3d& normal) {
 Acad::ErrorStatus AcDbMText::setDirection(const AcGeVector3d& direction) {
   AcGeVector3d inPlane = direction - normal_ * direction.dotProduct(normal_);
   if (inPlane.isZeroLength()) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  direction_ = inPlane.normal();
-  return Acad::eOk;
+  return assignMember(direction_, inPlane.normal());
 }
 
 double AcDbMText::rotation() const { return entgeom::ocsAngle(normal_, direction_); }
@@ -135,23 +133,17 @@ Acad::ErrorStatus AcDbMText::setRotation(double angle) {
 
 Acad::ErrorStatus AcDbMText::setWidth(double width) {
   if (width < 0.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  width_ = width;
-  return Acad::eOk;
+  return assignMember(width_, width);
 }
 
 Acad::ErrorStatus AcDbMText::setTextHeight(double height) {
   if (!(height > 0.0)) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  height_ = height;
-  return Acad::eOk;
+  return assignMember(height_, height);
 }
 
 Acad::ErrorStatus AcDbMText::setAttachment(AttachmentPoint attachment) {
   if (attachment < kTopLeft || attachment > kBottomRight) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  attachment_ = attachment;
-  return Acad::eOk;
+  return assignMember(attachment_, attachment);
 }
 
 Acad::ErrorStatus AcDbMText::setLineSpacingStyle(LineSpacingStyle style) {
@@ -160,9 +152,7 @@ Acad::ErrorStatus AcDbMText::setLineSpacingStyle(LineSpacingStyle style) {
 
 Acad::ErrorStatus AcDbMText::setLineSpacingFactor(double factor) {
   if (factor < 0.25 || factor > 4.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  spacingFactor_ = factor;
-  return Acad::eOk;
+  return assignMember(spacingFactor_, factor);
 }
 
 ACHAR* AcDbMText::contents() const { return newHostString(contents_); }

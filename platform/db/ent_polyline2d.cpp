@@ -42,16 +42,12 @@ Acad::ErrorStatus AcDb2dVertex::setPosition(const AcGePoint3d& position) {
 
 Acad::ErrorStatus AcDb2dVertex::setStartWidth(double width) {
   if (width < 0.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  startWidth_ = width;
-  return Acad::eOk;
+  return assignMember(startWidth_, width);
 }
 
 Acad::ErrorStatus AcDb2dVertex::setEndWidth(double width) {
   if (width < 0.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  endWidth_ = width;
-  return Acad::eOk;
+  return assignMember(endWidth_, width);
 }
 
 Acad::ErrorStatus AcDb2dVertex::useTangent() {
@@ -80,9 +76,7 @@ Acad::ErrorStatus AcDb2dVertex::setVertexIdentifier(Adesk::Int32 identifier) {
 // On its own a vertex knows no coordinate system: its polyline moves it properly (transformBy of
 // the polyline); this moves the stored position as it is.
 Acad::ErrorStatus AcDb2dVertex::transformBy(const AcGeMatrix3d& transform) {
-  assertWriteEnabled();
-  position_ = transform * position_;
-  return Acad::eOk;
+  return assignMember(position_, transform * position_);
 }
 
 Acad::ErrorStatus AcDb2dVertex::dxfOutFields(AcDbDxfFiler* filer) const {
@@ -189,16 +183,12 @@ Acad::ErrorStatus AcDb2dPolyline::makeOpen() {
 
 Acad::ErrorStatus AcDb2dPolyline::setDefaultStartWidth(double width) {
   if (width < 0.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  defaultStartWidth_ = width;
-  return Acad::eOk;
+  return assignMember(defaultStartWidth_, width);
 }
 
 Acad::ErrorStatus AcDb2dPolyline::setDefaultEndWidth(double width) {
   if (width < 0.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  defaultEndWidth_ = width;
-  return Acad::eOk;
+  return assignMember(defaultEndWidth_, width);
 }
 
 Acad::ErrorStatus AcDb2dPolyline::setElevation(double elevation) {

@@ -210,16 +210,12 @@ double AcDbTable::height() const {
 
 Acad::ErrorStatus AcDbTable::setHorzCellMargin(double margin) {
   if (margin < 0.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  horzMargin_ = margin;
-  return Acad::eOk;
+  return assignMember(horzMargin_, margin);
 }
 
 Acad::ErrorStatus AcDbTable::setVertCellMargin(double margin) {
   if (margin < 0.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  vertMargin_ = margin;
-  return Acad::eOk;
+  return assignMember(vertMargin_, margin);
 }
 
 Acad::ErrorStatus AcDbTable::suppressTitleRow(bool suppress) {

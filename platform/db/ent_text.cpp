@@ -101,23 +101,17 @@ ACHAR* AcDbText::textString() const { return newHostString(text_); }
 
 Acad::ErrorStatus AcDbText::setTextString(const ACHAR* text) {
   if (text == nullptr) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  text_ = text;
-  return Acad::eOk;
+  return assignMember(text_, text);
 }
 
 Acad::ErrorStatus AcDbText::setHeight(double height) {
   if (!(height > 0.0)) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  height_ = height;
-  return Acad::eOk;
+  return assignMember(height_, height);
 }
 
 Acad::ErrorStatus AcDbText::setWidthFactor(double factor) {
   if (!(factor > 0.0)) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  widthFactor_ = factor;
-  return Acad::eOk;
+  return assignMember(widthFactor_, factor);
 }
 
 Acad::ErrorStatus AcDbText::setRotation(double angle) {
@@ -127,23 +121,17 @@ Acad::ErrorStatus AcDbText::setRotation(double angle) {
 Acad::ErrorStatus AcDbText::setOblique(double angle) {
   double a = std::remainder(angle, ge::kTwoPi);
   if (std::fabs(a) > kMaxOblique + 1e-12) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  oblique_ = a;
-  return Acad::eOk;
+  return assignMember(oblique_, a);
 }
 
 Acad::ErrorStatus AcDbText::setHorizontalMode(AcDb::TextHorzMode mode) {
   if (mode < AcDb::kTextLeft || mode > AcDb::kTextFit) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  horizontalMode_ = mode;
-  return Acad::eOk;
+  return assignMember(horizontalMode_, mode);
 }
 
 Acad::ErrorStatus AcDbText::setVerticalMode(AcDb::TextVertMode mode) {
   if (mode < AcDb::kTextBase || mode > AcDb::kTextTop) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  verticalMode_ = mode;
-  return Acad::eOk;
+  return assignMember(verticalMode_, mode);
 }
 
 Acad::ErrorStatus AcDbText::mirrorInX(bool mirror) {

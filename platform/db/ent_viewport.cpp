@@ -92,16 +92,12 @@ Acad::ErrorStatus AcDbViewport::setCenterPoint(const AcGePoint3d& point) {
 
 Acad::ErrorStatus AcDbViewport::setWidth(double width) {
   if (width < 0.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  width_ = width;
-  return Acad::eOk;
+  return assignMember(width_, width);
 }
 
 Acad::ErrorStatus AcDbViewport::setHeight(double height) {
   if (height < 0.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  height_ = height;
-  return Acad::eOk;
+  return assignMember(height_, height);
 }
 
 Acad::ErrorStatus AcDbViewport::setOn() {
@@ -114,9 +110,7 @@ Acad::ErrorStatus AcDbViewport::setViewCenter(const AcGePoint2d& center) {
 
 Acad::ErrorStatus AcDbViewport::setViewHeight(double height) {
   if (!(height > 0.0)) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  viewHeight_ = height;
-  return Acad::eOk;
+  return assignMember(viewHeight_, height);
 }
 
 Acad::ErrorStatus AcDbViewport::setViewTarget(const AcGePoint3d& target) {
@@ -125,9 +119,7 @@ Acad::ErrorStatus AcDbViewport::setViewTarget(const AcGePoint3d& target) {
 
 Acad::ErrorStatus AcDbViewport::setViewDirection(const AcGeVector3d& direction) {
   if (direction.isZeroLength()) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  viewDirection_ = direction;
-  return Acad::eOk;
+  return assignMember(viewDirection_, direction);
 }
 
 Acad::ErrorStatus AcDbViewport::setTwistAngle(double angle) {
@@ -138,9 +130,7 @@ double AcDbViewport::customScale() const { return viewHeight_ > 0.0 ? height_ / 
 
 Acad::ErrorStatus AcDbViewport::setCustomScale(double scale) {
   if (!(scale > 0.0) || !(height_ > 0.0)) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  viewHeight_ = height_ / scale;
-  return Acad::eOk;
+  return assignMember(viewHeight_, height_ / scale);
 }
 
 Acad::ErrorStatus AcDbViewport::setLocked(bool locked) {

@@ -436,7 +436,5 @@ Acad::ErrorStatus AcDbCurve::getClosestPointTo(const AcGePoint3d& given,
 
 Acad::ErrorStatus AcDbEntity::assignNormal(AcGeVector3d& member, const AcGeVector3d& normal) {
   if (normal.isZeroLength()) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  member = normal.normal();
-  return Acad::eOk;
+  return assignMember(member, normal.normal());
 }

@@ -20,16 +20,12 @@ Acad::ErrorStatus AcDbLinetypeTableRecord::comments(const ACHAR*& text) const {
 }
 
 Acad::ErrorStatus AcDbLinetypeTableRecord::setComments(const ACHAR* text) {
-  assertWriteEnabled();
-  comments_ = text ? text : L"";
-  return Acad::eOk;
+  return assignMember(comments_, text ? text : L"");
 }
 
 Acad::ErrorStatus AcDbLinetypeTableRecord::setPatternLength(double length) {
   if (length < 0.0) return Acad::eNegativeValueNotAllowed;
-  assertWriteEnabled();
-  patternLength_ = length;
-  return Acad::eOk;
+  return assignMember(patternLength_, length);
 }
 
 Acad::ErrorStatus AcDbLinetypeTableRecord::setNumDashes(int count) {

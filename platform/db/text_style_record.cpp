@@ -10,29 +10,21 @@ AcDbTextStyleTableRecord::~AcDbTextStyleTableRecord() = default;
 
 Acad::ErrorStatus AcDbTextStyleTableRecord::setTextSize(double size) {
   if (size < 0.0) return Acad::eNegativeValueNotAllowed;
-  assertWriteEnabled();
-  textSize_ = size;
-  return Acad::eOk;
+  return assignMember(textSize_, size);
 }
 
 Acad::ErrorStatus AcDbTextStyleTableRecord::setXScale(double scale) {
   if (scale <= 0.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  xScale_ = scale;
-  return Acad::eOk;
+  return assignMember(xScale_, scale);
 }
 
 Acad::ErrorStatus AcDbTextStyleTableRecord::setObliquingAngle(double angle) {
-  assertWriteEnabled();
-  oblique_ = angle;
-  return Acad::eOk;
+  return assignMember(oblique_, angle);
 }
 
 Acad::ErrorStatus AcDbTextStyleTableRecord::setPriorSize(double size) {
   if (size < 0.0) return Acad::eNegativeValueNotAllowed;
-  assertWriteEnabled();
-  priorSize_ = size;
-  return Acad::eOk;
+  return assignMember(priorSize_, size);
 }
 
 void AcDbTextStyleTableRecord::setFlagBits(Adesk::UInt8 flags) {
@@ -65,9 +57,7 @@ Acad::ErrorStatus AcDbTextStyleTableRecord::fileName(const ACHAR*& name) const {
 }
 
 Acad::ErrorStatus AcDbTextStyleTableRecord::setFileName(const ACHAR* name) {
-  assertWriteEnabled();
-  fileName_ = name ? name : L"";
-  return Acad::eOk;
+  return assignMember(fileName_, name ? name : L"");
 }
 
 Acad::ErrorStatus AcDbTextStyleTableRecord::bigFontFileName(ACHAR*& name) const {
@@ -81,9 +71,7 @@ Acad::ErrorStatus AcDbTextStyleTableRecord::bigFontFileName(const ACHAR*& name) 
 }
 
 Acad::ErrorStatus AcDbTextStyleTableRecord::setBigFontFileName(const ACHAR* name) {
-  assertWriteEnabled();
-  bigFont_ = name ? name : L"";
-  return Acad::eOk;
+  return assignMember(bigFont_, name ? name : L"");
 }
 
 Acad::ErrorStatus AcDbTextStyleTableRecord::dxfOutFields(AcDbDxfFiler* filer) const {
