@@ -124,9 +124,8 @@ struct CircleLevelReader {
 // Transforms the members of a circle or arc in place (see transformCircle), the object opened for
 // write; on failure they are left as they were.
 Acad::ErrorStatus transformCircleMembers(AcDbObject* object, const AcGeMatrix3d& transform,
-                                         AcGePoint3d& center, AcGeVector3d& normal,
-                                         double& radius, double& thickness, AcGePoint3d* start,
-                                         AcGePoint3d* end) {
+                                         AcGePoint3d& center, AcGeVector3d& normal, double& radius,
+                                         double& thickness, AcGePoint3d* start, AcGePoint3d* end) {
   AcGePoint3d c = center;
   AcGeVector3d n = normal;
   double r = radius, t = thickness;
@@ -436,7 +435,7 @@ bool AcDbArc::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   using entfile::Field;
   CircleLevelReader level{center_, fileCenter_, centerRead_, normal_, radius_, thickness_};
   return level.readItem(item) ||
-         entfile::readField(item, {Field::reducedAngle(50, startAngle_),
-                                   Field::reducedAngle(51, endAngle_)}) ||
+         entfile::readField(
+             item, {Field::reducedAngle(50, startAngle_), Field::reducedAngle(51, endAngle_)}) ||
          AcDbCurve::dxfInItem(filer, item);
 }

@@ -8,8 +8,8 @@
 #include "db/dbextents.h"
 #include "db/dbfiler.h"
 #include "db/dbsymtb.h"
-#include "db/ent_followers.h"
 #include "db/ent_fields.h"
+#include "db/ent_followers.h"
 #include "db/ent_support.h"
 #include "db/symbol_util.h"
 #include "ge/angles.h"
@@ -298,11 +298,11 @@ bool AcDbBlockReference::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
     case 66:
       return true;  // the attributes come as followers
     default:
-      return entfile::readField(item, {Field::point(10, filePosition_).flagging(positionRead_),
-                                       Field::real(41, scale_.sx), Field::real(42, scale_.sy),
-                                       Field::real(43, scale_.sz),
-                                       Field::reducedAngle(50, rotation_),
-                                       Field::normal(210, normal_)}) ||
+      return entfile::readField(item,
+                                {Field::point(10, filePosition_).flagging(positionRead_),
+                                 Field::real(41, scale_.sx), Field::real(42, scale_.sy),
+                                 Field::real(43, scale_.sz), Field::reducedAngle(50, rotation_),
+                                 Field::normal(210, normal_)}) ||
              AcDbEntity::dxfInItem(filer, item);
   }
 }

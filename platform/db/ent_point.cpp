@@ -37,8 +37,8 @@ Acad::ErrorStatus AcDbPoint::dxfOutFields(AcDbDxfFiler* filer) const {
   filer->writePoint3d(10, position_);
   entfile::writeUnlessZero(filer, 39, thickness_);
   entfile::writeNormal(filer, normal_);
-  // Angles are filed as reals (see entfile::writeAngle).
-  entfile::writeUnlessZero(filer, 50, ecsRotation_);
+  if (ecsRotation_ != 0.0 || entfile::writesEveryField(filer))
+    entfile::writeAngle(filer, 50, ecsRotation_);
   return Acad::eOk;
 }
 

@@ -8,9 +8,9 @@
 #include "db/dbextents.h"
 #include "db/dbfiler.h"
 #include "db/dbpoly.h"
+#include "db/ent_fields.h"
 #include "db/ent_followers.h"
 #include "db/ent_paths.h"
-#include "db/ent_fields.h"
 #include "db/ent_support.h"
 #include "db/symbol_util.h"
 #include "ge/angles.h"
@@ -97,10 +97,10 @@ Acad::ErrorStatus AcDb2dVertex::dxfOutFields(AcDbDxfFiler* filer) const {
 
 bool AcDb2dVertex::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   using entfile::Field;
-  return entfile::readField(item, {Field::point(10, position_), Field::real(40, startWidth_),
-                                   Field::real(41, endWidth_), Field::real(42, bulge_),
-                                   Field::integer(70, flags_), Field::reducedAngle(50, tangent_),
-                                   Field::integer(91, identifier_)}) ||
+  return entfile::readField(
+             item, {Field::point(10, position_), Field::real(40, startWidth_),
+                    Field::real(41, endWidth_), Field::real(42, bulge_), Field::integer(70, flags_),
+                    Field::reducedAngle(50, tangent_), Field::integer(91, identifier_)}) ||
          AcDbVertex::dxfInItem(filer, item);
 }
 
@@ -383,11 +383,10 @@ bool AcDb2dPolyline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       flags_ = entfile::intOf(item) & (1 | 2 | 4 | 128);
       return true;
     default:
-      return entfile::readField(item, {Field::real(30, elevation_), Field::real(39, thickness_),
-                                       Field::real(40, defaultStartWidth_),
-                                       Field::real(41, defaultEndWidth_),
-                                       Field::integer(75, curveType_), Field::normal(210, normal_)
-                                       }) ||
+      return entfile::readField(
+                 item, {Field::real(30, elevation_), Field::real(39, thickness_),
+                        Field::real(40, defaultStartWidth_), Field::real(41, defaultEndWidth_),
+                        Field::integer(75, curveType_), Field::normal(210, normal_)}) ||
              AcDbCurve::dxfInItem(filer, item);
   }
 }

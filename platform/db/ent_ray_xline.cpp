@@ -64,53 +64,53 @@ void transformLine(const AcGeMatrix3d& transform, AcGePoint3d& base, AcGeVector3
 // The members a ray and a construction line define alike: a base point and a unit direction, set,
 // queried through Unbounded (backwards: whether the line runs back past its base), offset,
 // transformed and filed (the subclass marker, 10 and 11) the same way.
-#define DEFINE_UNBOUNDED_LINE_MEMBERS(Class, backwards, marker)                                \
-  Class::Class() = default;                                                                    \
-  void Class::setBasePoint(const AcGePoint3d& point) { assignMember(base_, point); }          \
-  void Class::setUnitDir(const AcGeVector3d& direction) {                                      \
-    if (!direction.isZeroLength()) assignMember(direction_, direction.normal());              \
-  }                                                                                            \
-  void Class::setSecondPoint(const AcGePoint3d& point) { setUnitDir(point - base_); }         \
-  Acad::ErrorStatus Class::getPointAtParam(double param, AcGePoint3d& point) const {           \
-    return Unbounded{base_, direction_, backwards}.pointAt(param, point);                      \
-  }                                                                                            \
-  Acad::ErrorStatus Class::getParamAtPoint(const AcGePoint3d& point, double& param) const {    \
-    return Unbounded{base_, direction_, backwards}.paramAt(point, param);                      \
-  }                                                                                            \
-  Acad::ErrorStatus Class::getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,   \
-                                             bool extend) const {                              \
-    return Unbounded{base_, direction_, backwards}.closest(given, closest, extend);            \
-  }                                                                                            \
-  Acad::ErrorStatus Class::getOffsetCurves(double distance, AcDbVoidPtrArray& curves) const {  \
-    AcGePoint3d base;                                                                          \
-    Unbounded{base_, direction_, backwards}.offset(distance, base);                            \
-    auto* copy = new Class();                                                                  \
-    copy->setPropertiesFrom(this);                                                             \
-    copy->base_ = base;                                                                        \
-    copy->direction_ = direction_;                                                             \
-    curves.append(copy);                                                                       \
-    return Acad::eOk;                                                                          \
-  }                                                                                            \
-  /* Unbounded entities have no box: drawing extents leave them out, as the host's do. */     \
+#define DEFINE_UNBOUNDED_LINE_MEMBERS(Class, backwards, marker)                                 \
+  Class::Class() = default;                                                                     \
+  void Class::setBasePoint(const AcGePoint3d& point) { assignMember(base_, point); }            \
+  void Class::setUnitDir(const AcGeVector3d& direction) {                                       \
+    if (!direction.isZeroLength()) assignMember(direction_, direction.normal());                \
+  }                                                                                             \
+  void Class::setSecondPoint(const AcGePoint3d& point) { setUnitDir(point - base_); }           \
+  Acad::ErrorStatus Class::getPointAtParam(double param, AcGePoint3d& point) const {            \
+    return Unbounded{base_, direction_, backwards}.pointAt(param, point);                       \
+  }                                                                                             \
+  Acad::ErrorStatus Class::getParamAtPoint(const AcGePoint3d& point, double& param) const {     \
+    return Unbounded{base_, direction_, backwards}.paramAt(point, param);                       \
+  }                                                                                             \
+  Acad::ErrorStatus Class::getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,    \
+                                             bool extend) const {                               \
+    return Unbounded{base_, direction_, backwards}.closest(given, closest, extend);             \
+  }                                                                                             \
+  Acad::ErrorStatus Class::getOffsetCurves(double distance, AcDbVoidPtrArray& curves) const {   \
+    AcGePoint3d base;                                                                           \
+    Unbounded{base_, direction_, backwards}.offset(distance, base);                             \
+    auto* copy = new Class();                                                                   \
+    copy->setPropertiesFrom(this);                                                              \
+    copy->base_ = base;                                                                         \
+    copy->direction_ = direction_;                                                              \
+    curves.append(copy);                                                                        \
+    return Acad::eOk;                                                                           \
+  }                                                                                             \
+  /* Unbounded entities have no box: drawing extents leave them out, as the host's do. */       \
   Acad::ErrorStatus Class::getGeomExtents(AcDbExtents&) const { return Acad::eInvalidExtents; } \
-  Acad::ErrorStatus Class::transformBy(const AcGeMatrix3d& transform) {                        \
-    assertWriteEnabled();                                                                      \
-    transformLine(transform, base_, direction_);                                               \
-    return Acad::eOk;                                                                          \
-  }                                                                                            \
-  Acad::ErrorStatus Class::dxfOutFields(AcDbDxfFiler* filer) const {                           \
-    Acad::ErrorStatus es = AcDbCurve::dxfOutFields(filer);                                     \
-    if (es != Acad::eOk) return es;                                                            \
-    filer->writeString(100, marker);                                                           \
-    filer->writePoint3d(10, base_);                                                            \
-    filer->writeVector3d(11, direction_);                                                      \
-    return Acad::eOk;                                                                          \
-  }                                                                                            \
-  bool Class::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {                            \
-    using entfile::Field;                                                                      \
-    return entfile::readField(item, {Field::point(10, base_),                                  \
-                                     Field::direction(11, direction_)}) ||                     \
-           AcDbCurve::dxfInItem(filer, item);                                                  \
+  Acad::ErrorStatus Class::transformBy(const AcGeMatrix3d& transform) {                         \
+    assertWriteEnabled();                                                                       \
+    transformLine(transform, base_, direction_);                                                \
+    return Acad::eOk;                                                                           \
+  }                                                                                             \
+  Acad::ErrorStatus Class::dxfOutFields(AcDbDxfFiler* filer) const {                            \
+    Acad::ErrorStatus es = AcDbCurve::dxfOutFields(filer);                                      \
+    if (es != Acad::eOk) return es;                                                             \
+    filer->writeString(100, marker);                                                            \
+    filer->writePoint3d(10, base_);                                                             \
+    filer->writeVector3d(11, direction_);                                                       \
+    return Acad::eOk;                                                                           \
+  }                                                                                             \
+  bool Class::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {                             \
+    using entfile::Field;                                                                       \
+    return entfile::readField(item,                                                             \
+                              {Field::point(10, base_), Field::direction(11, direction_)}) ||   \
+           AcDbCurve::dxfInItem(filer, item);                                                   \
   }
 
 DEFINE_UNBOUNDED_LINE_MEMBERS(AcDbRay, false, L"AcDbRay")

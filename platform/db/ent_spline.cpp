@@ -492,12 +492,12 @@ bool AcDbSpline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       controlFromFit_ = entfile::intOf(item) != 0;
       return true;
     default:
-      return entfile::readField(item, {Field::normal(210, normal_), Field::integer(70, flags_),
-                                       Field::real(42, knotTolerance_),
-                                       Field::real(43, controlTolerance_),
-                                       Field::real(44, fitTolerance_),
-                                       Field::vector(12, startTangent_).flagging(tangentsGiven_),
-                                       Field::vector(13, endTangent_).flagging(tangentsGiven_)}) ||
+      return entfile::readField(
+                 item, {Field::normal(210, normal_), Field::integer(70, flags_),
+                        Field::real(42, knotTolerance_), Field::real(43, controlTolerance_),
+                        Field::real(44, fitTolerance_),
+                        Field::vector(12, startTangent_).flagging(tangentsGiven_),
+                        Field::vector(13, endTangent_).flagging(tangentsGiven_)}) ||
              AcDbCurve::dxfInItem(filer, item);
   }
 }

@@ -8,8 +8,8 @@
 #include "db/dbid.h"
 #include "db/dbtag.h"
 #include "ge/gemat3d.h"
-#include "ge/gept3dar.h"
 #include "ge/gepnt3d.h"
+#include "ge/gept3dar.h"
 #include "ge/gevec3d.h"
 
 class AcDbObject;

@@ -48,9 +48,7 @@ Acad::ErrorStatus AcDbGroup::setName(const ACHAR* name) {
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbGroup::setAnonymous() {
-  return assignMember(anonymous_, true);
-}
+Acad::ErrorStatus AcDbGroup::setAnonymous() { return assignMember(anonymous_, true); }
 
 // Membership.
 

@@ -112,7 +112,7 @@ class AcDbEntity : public AcDbObject {
 // ACDB_DECLARE_ENTITY_OVERRIDES() is ACDB_DECLARE_FILING() (see dbobject.h) with the two
 // geometric overrides every drawn kind gives: its extents and its transform. It ends the public
 // section the same way.
-#define ACDB_DECLARE_ENTITY_OVERRIDES()                                    \
+#define ACDB_DECLARE_ENTITY_OVERRIDES()                                  \
   Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override; \
   Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override; \
   ACDB_DECLARE_FILING()
@@ -151,17 +151,17 @@ class AcDbCurve : public AcDbEntity {
 // closest-point overrides every curve kind gives, and keeps AcDbCurve's other overloads of
 // getClosestPointTo and getFirstDeriv visible. getOffsetCurves and getArea, which not every kind
 // gives, are declared apart.
-#define ACDB_DECLARE_CURVE_QUERIES()                                                            \
-  Acad::ErrorStatus getStartParam(double& param) const override;                               \
-  Acad::ErrorStatus getEndParam(double& param) const override;                                 \
-  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;                          \
-  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;                            \
-  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;          \
-  Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;   \
-  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;                 \
-  Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;                 \
-  Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& deriv) const override;           \
-  Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,          \
-                                      bool extend = false) const override;                     \
-  using AcDbCurve::getClosestPointTo;                                                           \
+#define ACDB_DECLARE_CURVE_QUERIES()                                                         \
+  Acad::ErrorStatus getStartParam(double& param) const override;                             \
+  Acad::ErrorStatus getEndParam(double& param) const override;                               \
+  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;                        \
+  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;                          \
+  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;        \
+  Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override; \
+  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;               \
+  Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;               \
+  Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& deriv) const override;         \
+  Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,        \
+                                      bool extend = false) const override;                   \
+  using AcDbCurve::getClosestPointTo;                                                        \
   using AcDbCurve::getFirstDeriv

@@ -91,8 +91,8 @@ class AcDbObject : public AcRxObject {
   // Reads one item of this class's own data. Returns false when the item belongs to none of the
   // class's levels (then it is skipped). Classes chain to their parent's dxfInItem.
   virtual bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item);
-  // What a plain setter does: the object must be open for write (the change is journalled there),
-  // then the member takes the value.
+  // What a plain setter does: the object must be open for write (see assertWriteEnabled), then the
+  // member takes the value.
   template <class T, class V>
   Acad::ErrorStatus assignMember(T& member, const V& value) {
     assertWriteEnabled();
@@ -114,7 +114,7 @@ class AcDbObject : public AcRxObject {
 // what is its own. ACDB_DECLARE_FILING() stands last in a public section: it declares dxfOutFields
 // there, then opens the protected section with dxfInItem (which dxfInFields calls for each item).
 // A class that also overrides dxfInFields declares it before the macro.
-#define ACDB_DECLARE_FILING()                                          \
+#define ACDB_DECLARE_FILING()                                         \
   Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override; \
                                                                       \
  protected:                                                           \
