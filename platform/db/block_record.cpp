@@ -72,33 +72,9 @@ Acad::ErrorStatus AcDbBlockTableRecord::setOrigin(const AcGePoint3d& origin) {
   return assignMember(origin_, origin);
 }
 
-Acad::ErrorStatus AcDbBlockTableRecord::comments(ACHAR*& text) const {
-  text = newHostString(comments_);
-  return Acad::eOk;
-}
+DEFINE_RECORD_TEXT_PROPERTY(AcDbBlockTableRecord, comments, setComments, comments_)
 
-Acad::ErrorStatus AcDbBlockTableRecord::comments(const ACHAR*& text) const {
-  text = comments_.c_str();
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbBlockTableRecord::setComments(const ACHAR* text) {
-  return assignMember(comments_, text ? text : L"");
-}
-
-Acad::ErrorStatus AcDbBlockTableRecord::pathName(ACHAR*& path) const {
-  path = newHostString(path_);
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbBlockTableRecord::pathName(const ACHAR*& path) const {
-  path = path_.c_str();
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbBlockTableRecord::setPathName(const ACHAR* path) {
-  return assignMember(path_, path ? path : L"");
-}
+DEFINE_RECORD_TEXT_PROPERTY(AcDbBlockTableRecord, pathName, setPathName, path_)
 
 bool AcDbBlockTableRecord::isAnonymous() const {
   if (isLayoutBlockName(name())) return false;

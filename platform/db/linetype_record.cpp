@@ -9,19 +9,7 @@ ACRX_DEFINE_MEMBERS(AcDbLinetypeTableRecord, AcDbSymbolTableRecord, "LTYPE");
 AcDbLinetypeTableRecord::AcDbLinetypeTableRecord() = default;
 AcDbLinetypeTableRecord::~AcDbLinetypeTableRecord() = default;
 
-Acad::ErrorStatus AcDbLinetypeTableRecord::comments(ACHAR*& text) const {
-  text = newHostString(comments_);
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbLinetypeTableRecord::comments(const ACHAR*& text) const {
-  text = comments_.c_str();
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbLinetypeTableRecord::setComments(const ACHAR* text) {
-  return assignMember(comments_, text ? text : L"");
-}
+DEFINE_RECORD_TEXT_PROPERTY(AcDbLinetypeTableRecord, comments, setComments, comments_)
 
 Acad::ErrorStatus AcDbLinetypeTableRecord::setPatternLength(double length) {
   if (length < 0.0) return Acad::eNegativeValueNotAllowed;

@@ -46,33 +46,9 @@ void AcDbTextStyleTableRecord::setIsVertical(bool vertical) {
   setSymbolFlags(static_cast<Adesk::Int16>(vertical ? (symbolFlags() | 4) : (symbolFlags() & ~4)));
 }
 
-Acad::ErrorStatus AcDbTextStyleTableRecord::fileName(ACHAR*& name) const {
-  name = newHostString(fileName_);
-  return Acad::eOk;
-}
+DEFINE_RECORD_TEXT_PROPERTY(AcDbTextStyleTableRecord, fileName, setFileName, fileName_)
 
-Acad::ErrorStatus AcDbTextStyleTableRecord::fileName(const ACHAR*& name) const {
-  name = fileName_.c_str();
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbTextStyleTableRecord::setFileName(const ACHAR* name) {
-  return assignMember(fileName_, name ? name : L"");
-}
-
-Acad::ErrorStatus AcDbTextStyleTableRecord::bigFontFileName(ACHAR*& name) const {
-  name = newHostString(bigFont_);
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbTextStyleTableRecord::bigFontFileName(const ACHAR*& name) const {
-  name = bigFont_.c_str();
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbTextStyleTableRecord::setBigFontFileName(const ACHAR* name) {
-  return assignMember(bigFont_, name ? name : L"");
-}
+DEFINE_RECORD_TEXT_PROPERTY(AcDbTextStyleTableRecord, bigFontFileName, setBigFontFileName, bigFont_)
 
 Acad::ErrorStatus AcDbTextStyleTableRecord::dxfOutFields(AcDbDxfFiler* filer) const {
   AcDbSymbolTableRecord::dxfOutFields(filer);
