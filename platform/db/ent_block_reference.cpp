@@ -265,7 +265,7 @@ void AcDbBlockReference::dxfOutBlockReferenceFields(AcDbDxfFiler* filer,
     if (scale_.sz != 1.0 || every) filer->writeDouble(43, scale_.sz);
     if (rotation_ != 0.0 || every) entfile::writeAngle(filer, 50, rotation_);
   }
-  if (!entgeom::isZAxis(normal_) || every) filer->writeVector3d(210, normal_);
+  entfile::writeNormal(filer, normal_);
 }
 
 Acad::ErrorStatus AcDbBlockReference::dxfOutFields(AcDbDxfFiler* filer) const {

@@ -341,8 +341,8 @@ Acad::ErrorStatus AcDbPolyline::dxfOutFields(AcDbDxfFiler* filer) const {
   double width = 0.0;
   bool constant = commonWidth(vertices_, width);
   if (constant && (width != 0.0 || every)) filer->writeDouble(43, width);
-  if (elevation_ != 0.0 || every) filer->writeDouble(38, elevation_);
-  if (thickness_ != 0.0 || every) filer->writeDouble(39, thickness_);
+  entfile::writeUnlessZero(filer, 38, elevation_);
+  entfile::writeUnlessZero(filer, 39, thickness_);
   for (const Vertex& v : vertices_) {
     filer->writePoint2d(10, v.point);
     if (!constant || every) {
@@ -352,7 +352,7 @@ Acad::ErrorStatus AcDbPolyline::dxfOutFields(AcDbDxfFiler* filer) const {
     if (v.bulge != 0.0 || every) filer->writeDouble(42, v.bulge);
     if (v.identifier != 0) filer->writeInt32(91, v.identifier);
   }
-  if (!entgeom::isZAxis(normal_) || every) filer->writeVector3d(210, normal_);
+  entfile::writeNormal(filer, normal_);
   return Acad::eOk;
 }
 

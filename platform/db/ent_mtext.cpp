@@ -236,7 +236,6 @@ Acad::ErrorStatus AcDbMText::transformBy(const AcGeMatrix3d& transform) {
 Acad::ErrorStatus AcDbMText::dxfOutFields(AcDbDxfFiler* filer) const {
   Acad::ErrorStatus es = AcDbEntity::dxfOutFields(filer);
   if (es != Acad::eOk) return es;
-  bool every = entfile::writesEveryField(filer);
   filer->writeString(100, L"AcDbMText");
   filer->writePoint3d(10, location_);
   filer->writeDouble(40, height_);
@@ -245,7 +244,7 @@ Acad::ErrorStatus AcDbMText::dxfOutFields(AcDbDxfFiler* filer) const {
   filer->writeInt16(72, flow_);
   entfile::writeChunkedText(filer, 3, 1, contents_);
   entfile::writeRecordReference(filer, 7, style_);
-  if (!entgeom::isZAxis(normal_) || every) filer->writeVector3d(210, normal_);
+  entfile::writeNormal(filer, normal_);
   filer->writeVector3d(11, direction_);
   filer->writeInt16(73, spacingStyle_);
   filer->writeDouble(44, spacingFactor_);

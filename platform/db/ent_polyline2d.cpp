@@ -86,9 +86,9 @@ Acad::ErrorStatus AcDb2dVertex::dxfOutFields(AcDbDxfFiler* filer) const {
   filer->writeString(100, L"AcDbVertex");
   filer->writeString(100, L"AcDb2dVertex");
   filer->writePoint3d(10, position_);
-  if (startWidth_ != 0.0 || every) filer->writeDouble(40, startWidth_);
-  if (endWidth_ != 0.0 || every) filer->writeDouble(41, endWidth_);
-  if (bulge_ != 0.0 || every) filer->writeDouble(42, bulge_);
+  entfile::writeUnlessZero(filer, 40, startWidth_);
+  entfile::writeUnlessZero(filer, 41, endWidth_);
+  entfile::writeUnlessZero(filer, 42, bulge_);
   filer->writeInt16(70, vertexFlags());
   if ((flags_ & 2) != 0 || every) entfile::writeAngle(filer, 50, tangent_);
   if (identifier_ != 0 || every) filer->writeInt32(91, identifier_);
@@ -362,12 +362,12 @@ Acad::ErrorStatus AcDb2dPolyline::dxfOutFields(AcDbDxfFiler* filer) const {
   filer->writeString(100, L"AcDb2dPolyline");
   filer->writeInt16(66, 1);
   filer->writePoint3d(10, AcGePoint3d(0.0, 0.0, elevation_));
-  if (thickness_ != 0.0 || every) filer->writeDouble(39, thickness_);
+  entfile::writeUnlessZero(filer, 39, thickness_);
   filer->writeInt16(70, flags_);
-  if (defaultStartWidth_ != 0.0 || every) filer->writeDouble(40, defaultStartWidth_);
-  if (defaultEndWidth_ != 0.0 || every) filer->writeDouble(41, defaultEndWidth_);
+  entfile::writeUnlessZero(filer, 40, defaultStartWidth_);
+  entfile::writeUnlessZero(filer, 41, defaultEndWidth_);
   if (curveType_ != 0 || every) filer->writeInt16(75, curveType_);
-  if (!entgeom::isZAxis(normal_) || every) filer->writeVector3d(210, normal_);
+  entfile::writeNormal(filer, normal_);
   return Acad::eOk;
 }
 

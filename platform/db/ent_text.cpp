@@ -224,7 +224,7 @@ Acad::ErrorStatus AcDbText::transformBy(const AcGeMatrix3d& transform) {
 void AcDbText::dxfOutTextFields(AcDbDxfFiler* filer, bool plainText) const {
   bool every = entfile::writesEveryField(filer);
   filer->writeString(100, L"AcDbText");
-  if (thickness_ != 0.0 || every) filer->writeDouble(39, thickness_);
+  entfile::writeUnlessZero(filer, 39, thickness_);
   filer->writePoint3d(10, entgeom::worldToOcs(normal_, position_));
   filer->writeDouble(40, height_);
   filer->writeString(1, text_);
@@ -236,7 +236,7 @@ void AcDbText::dxfOutTextFields(AcDbDxfFiler* filer, bool plainText) const {
   if (horizontalMode_ != AcDb::kTextLeft || every) filer->writeInt16(72, horizontalMode_);
   if (!isDefaultAlignment() || every)
     filer->writePoint3d(11, entgeom::worldToOcs(normal_, alignmentPoint_));
-  if (!entgeom::isZAxis(normal_) || every) filer->writeVector3d(210, normal_);
+  entfile::writeNormal(filer, normal_);
   if (plainText) {
     filer->writeString(100, L"AcDbText");
     if (verticalMode_ != AcDb::kTextBase || every) filer->writeInt16(73, verticalMode_);
