@@ -7,6 +7,7 @@
 #include "db/dbextents.h"
 #include "db/dbfiler.h"
 #include "db/dbviewport.h"
+#include "db/ent_fields.h"
 #include "db/ent_support.h"
 #include "ge/angles.h"
 #include "ge/gemat3d.h"
@@ -264,50 +265,31 @@ Acad::ErrorStatus AcDbViewport::dxfInFields(AcDbDxfFiler* filer) {
 bool AcDbViewport::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   bool own = filer->currentSubclass() == L"AcDbViewport" || filer->currentSubclass().empty();
   if (!own) return AcDbEntity::dxfInItem(filer, item);
-  switch (item.code) {
-    case 10:
-      center_ = entfile::pointOf(item);
-      break;
-    case 40:
-      width_ = entfile::realOf(item);
-      break;
-    case 41:
-      height_ = entfile::realOf(item);
-      break;
-    case 68:
-      status_ = static_cast<Adesk::Int16>(entfile::intOf(item));
-      break;
-    case 69:
-      number_ = static_cast<Adesk::Int16>(entfile::intOf(item));
-      break;
-    case 12: {
-      AcGePoint3d p = entfile::pointOf(item);
-      viewCenter_.set(p.x, p.y);
-      break;
+  using entfile::Field;
+  bool read = entfile::readField(
+      item, {Field::point(10, center_), Field::real(40, width_), Field::real(41, height_),
+             Field::integer(68, status_), Field::integer(69, number_),
+             Field::vector(16, viewDirection_), Field::point(17, viewTarget_),
+             Field::real(45, viewHeight_), Field::reducedAngle(51, twist_)});
+  if (!read) {
+    switch (item.code) {
+      case 12: {
+        AcGePoint3d p = entfile::pointOf(item);
+        viewCenter_.set(p.x, p.y);
+        break;
+      }
+      case 90:
+        statusFlags_ = static_cast<Adesk::Int32>(item.integer);
+        break;
+      case 331:
+      case 341:
+        if (!item.id.isNull()) frozenLayers_.push_back(item.id);
+        break;
+      default:
+        // Entity-level items of files without subclass markers.
+        if (filer->currentSubclass().empty() && AcDbEntity::dxfInItem(filer, item)) return true;
+        break;
     }
-    case 16:
-      viewDirection_ = entfile::vectorOf(item);
-      break;
-    case 17:
-      viewTarget_ = entfile::pointOf(item);
-      break;
-    case 45:
-      viewHeight_ = entfile::realOf(item);
-      break;
-    case 51:
-      twist_ = ge::normalizeAngle(entfile::angleOf(item));
-      break;
-    case 90:
-      statusFlags_ = static_cast<Adesk::Int32>(item.integer);
-      break;
-    case 331:
-    case 341:
-      if (!item.id.isNull()) frozenLayers_.push_back(item.id);
-      break;
-    default:
-      // Entity-level items of files without subclass markers.
-      if (filer->currentSubclass().empty() && AcDbEntity::dxfInItem(filer, item)) return true;
-      break;
   }
   // Keep the item's place (modelled ones are written from the object's values there).
   bool placeKept = std::any_of(otherItems_.begin(), otherItems_.end(), [&](const DxfItem& kept) {
