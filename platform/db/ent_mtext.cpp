@@ -211,11 +211,11 @@ Acad::ErrorStatus AcDbMText::getGeomExtents(AcDbExtents& extents) const {
 
 Acad::ErrorStatus AcDbMText::transformBy(const AcGeMatrix3d& transform) {
   double scale = 0.0;
-  if (!entgeom::uniformScaleInPlane(transform, normal_, scale))
+  AcGeVector3d normal;
+  if (!entgeom::similarityOfPlane(transform, normal_, scale, normal))
     return Acad::eCannotScaleNonUniformly;
-  AcGeVector3d normal = transform * normal_;
   AcGeVector3d direction = transform * direction_;
-  if (normal.isZeroLength() || direction.isZeroLength()) return Acad::eCannotScaleNonUniformly;
+  if (direction.isZeroLength()) return Acad::eCannotScaleNonUniformly;
   assertWriteEnabled();
   location_ = transform * location_;
   normal_ = normal.normal();

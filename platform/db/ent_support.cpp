@@ -206,4 +206,11 @@ Acad::ErrorStatus cornerExtents(Acad::ErrorStatus cornersStatus, const AcGePoint
   return Acad::eOk;
 }
 
+bool similarityOfPlane(const AcGeMatrix3d& transform, const AcGeVector3d& normal, double& scale,
+                       AcGeVector3d& transformedNormal) {
+  if (!uniformScaleInPlane(transform, normal, scale)) return false;
+  transformedNormal = transform * normal;
+  return !transformedNormal.isZeroLength();
+}
+
 }  // namespace entgeom

@@ -84,6 +84,12 @@ bool uniformScaleInPlane(const AcGeMatrix3d& transform, const AcGeVector3d& norm
 void addArcExtents(AcDbExtents& extents, const AcGePoint3d& center, const AcGeVector3d& xAxis,
                    const AcGeVector3d& yAxis, double radius, double startAngle, double sweep);
 
+// What a transform does to a planar entity that only similarities of its plane may move (texts):
+// the factor lengths in the plane scale by, and the image of the normal. False when lengths do not
+// scale alike or the normal vanishes.
+bool similarityOfPlane(const AcGeMatrix3d& transform, const AcGeVector3d& normal, double& scale,
+                       AcGeVector3d& transformedNormal);
+
 // Carries a normal and an extrusion thickness through a transform: the thickness scales as the
 // normal does. A transform that flattens the normal to nothing leaves both as they were.
 void transformNormal(const AcGeMatrix3d& transform, AcGeVector3d& normal, double& thickness);

@@ -200,10 +200,9 @@ Acad::ErrorStatus AcDbText::getGeomExtents(AcDbExtents& extents) const {
 
 Acad::ErrorStatus AcDbText::transformBy(const AcGeMatrix3d& transform) {
   double scale = 0.0;
-  if (!entgeom::uniformScaleInPlane(transform, normal_, scale))
+  AcGeVector3d normal;
+  if (!entgeom::similarityOfPlane(transform, normal_, scale, normal))
     return Acad::eCannotScaleNonUniformly;
-  AcGeVector3d normal = transform * normal_;
-  if (normal.isZeroLength()) return Acad::eCannotScaleNonUniformly;
   assertWriteEnabled();
   AcGeVector3d along = transform * entgeom::ocsDirection(normal_, rotation_);
   bool mirror = entgeom::isMirroring(transform);
