@@ -69,42 +69,12 @@ Acad::ErrorStatus AcDbBlockTableRecord::newIterator(AcDbBlockTableRecordIterator
 }
 
 Acad::ErrorStatus AcDbBlockTableRecord::setOrigin(const AcGePoint3d& origin) {
-  assertWriteEnabled();
-  origin_ = origin;
-  return Acad::eOk;
+  return assignMember(origin_, origin);
 }
 
-Acad::ErrorStatus AcDbBlockTableRecord::comments(ACHAR*& text) const {
-  text = newHostString(comments_);
-  return Acad::eOk;
-}
+DEFINE_RECORD_TEXT_PROPERTY(AcDbBlockTableRecord, comments, setComments, comments_)
 
-Acad::ErrorStatus AcDbBlockTableRecord::comments(const ACHAR*& text) const {
-  text = comments_.c_str();
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbBlockTableRecord::setComments(const ACHAR* text) {
-  assertWriteEnabled();
-  comments_ = text ? text : L"";
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbBlockTableRecord::pathName(ACHAR*& path) const {
-  path = newHostString(path_);
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbBlockTableRecord::pathName(const ACHAR*& path) const {
-  path = path_.c_str();
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbBlockTableRecord::setPathName(const ACHAR* path) {
-  assertWriteEnabled();
-  path_ = path ? path : L"";
-  return Acad::eOk;
-}
+DEFINE_RECORD_TEXT_PROPERTY(AcDbBlockTableRecord, pathName, setPathName, path_)
 
 bool AcDbBlockTableRecord::isAnonymous() const {
   if (isLayoutBlockName(name())) return false;
@@ -172,22 +142,16 @@ Acad::ErrorStatus AcDbBlockTableRecord::getErasedBlockReferenceIds(AcDbObjectIdA
 }
 
 Acad::ErrorStatus AcDbBlockTableRecord::setLayoutId(AcDbObjectId layout) {
-  assertWriteEnabled();
-  layoutId_ = layout;
-  return Acad::eOk;
+  return assignMember(layoutId_, layout);
 }
 
 Acad::ErrorStatus AcDbBlockTableRecord::setBlockInsertUnits(int units) {
   if (units < 0 || units > 20) return Acad::eOutOfRange;
-  assertWriteEnabled();
-  insertUnits_ = units;
-  return Acad::eOk;
+  return assignMember(insertUnits_, units);
 }
 
 Acad::ErrorStatus AcDbBlockTableRecord::setExplodable(bool explodable) {
-  assertWriteEnabled();
-  explodable_ = explodable;
-  return Acad::eOk;
+  return assignMember(explodable_, explodable);
 }
 
 Adesk::Int16 AcDbBlockTableRecord::blockFlags() const {

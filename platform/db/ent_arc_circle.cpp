@@ -7,6 +7,7 @@
 #include "db/dbents.h"
 #include "db/dbextents.h"
 #include "db/dbfiler.h"
+#include "db/ent_fields.h"
 #include "db/ent_support.h"
 #include "ge/angles.h"
 #include "ge/gemat3d.h"
@@ -50,6 +51,11 @@ struct CircleFrame {
 
 constexpr double kAngleSlack = 1e-10;
 
+// Whether a parameter (radians) lies outside an arc's sweep from its start angle, slack allowed.
+bool outsideSweep(double param, double startAngle, double sweep) {
+  return param < startAngle - kAngleSlack || param > startAngle + sweep + kAngleSlack;
+}
+
 // A circle or arc transformed: centre, normal and radius, and (for arcs) the new end points, taken
 // in the order that keeps the arc counter-clockwise about its normal.
 Acad::ErrorStatus transformCircle(const AcGeMatrix3d& transform, AcGePoint3d& center,
@@ -75,6 +81,64 @@ Acad::ErrorStatus transformCircle(const AcGeMatrix3d& transform, AcGePoint3d& ce
   return Acad::eOk;
 }
 
+// The circle level, which an arc files too (under the AcDbCircle marker, before its own): the
+// centre in object coordinates, radius, thickness and normal.
+void writeCircleLevel(AcDbDxfFiler* filer, const AcGePoint3d& center, const AcGeVector3d& normal,
+                      double radius, double thickness) {
+  filer->writeString(100, L"AcDbCircle");
+  entfile::writeUnlessZero(filer, 39, thickness);
+  filer->writePoint3d(10, entgeom::worldToOcs(normal, center));
+  filer->writeDouble(40, radius);
+  entfile::writeNormal(filer, normal);
+}
+
+// Reading the circle level. The centre read is kept apart until the whole object is read, as the
+// normal comes after it.
+struct CircleLevelReader {
+  AcGePoint3d& center;
+  AcGePoint3d& fileCenter;
+  bool& centerRead;
+  AcGeVector3d& normal;
+  double& radius;
+  double& thickness;
+
+  Acad::ErrorStatus readFields(AcDbCurve* curve, AcDbDxfFiler* filer) {
+    centerRead = false;
+    Acad::ErrorStatus es = curve->AcDbCurve::dxfInFields(filer);
+    if (centerRead) center = entgeom::ocsToWorld(normal, fileCenter);
+    centerRead = false;
+    return es;
+  }
+  bool readItem(const DxfItem& item) {
+    if (item.code == 10) {
+      fileCenter = entfile::pointOf(item);
+      centerRead = true;
+      return true;
+    }
+    using entfile::Field;
+    return entfile::readField(
+        item, {Field::real(40, radius), Field::real(39, thickness), Field::normal(210, normal)});
+  }
+};
+
+// Transforms the members of a circle or arc in place (see transformCircle), the object opened for
+// write; on failure they are left as they were.
+Acad::ErrorStatus transformCircleMembers(AcDbObject* object, const AcGeMatrix3d& transform,
+                                         AcGePoint3d& center, AcGeVector3d& normal, double& radius,
+                                         double& thickness, AcGePoint3d* start, AcGePoint3d* end) {
+  AcGePoint3d c = center;
+  AcGeVector3d n = normal;
+  double r = radius, t = thickness;
+  Acad::ErrorStatus es = transformCircle(transform, c, n, r, t, start, end);
+  if (es != Acad::eOk) return es;
+  object->assertWriteEnabled();
+  center = c;
+  normal = n;
+  radius = r;
+  thickness = t;
+  return Acad::eOk;
+}
+
 void addExtruded(AcDbExtents& extents, const AcGeVector3d& normal, double thickness) {
   if (thickness == 0.0 || extents.isEmpty()) return;
   AcDbExtents top = extents;
@@ -92,36 +156,15 @@ AcDbCircle::AcDbCircle() = default;
 AcDbCircle::AcDbCircle(const AcGePoint3d& center, const AcGeVector3d& normal, double radius)
     : center_(center), normal_(entgeom::unitNormal(normal)), radius_(radius) {}
 
-Acad::ErrorStatus AcDbCircle::setCenter(const AcGePoint3d& center) {
-  assertWriteEnabled();
-  center_ = center;
-  return Acad::eOk;
-}
-
 Acad::ErrorStatus AcDbCircle::setRadius(double radius) {
   if (!(radius > 0.0)) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  radius_ = radius;
-  return Acad::eOk;
+  return assignMember(radius_, radius);
 }
 
 double AcDbCircle::circumference() const { return ge::kTwoPi * radius_; }
 
 Acad::ErrorStatus AcDbCircle::setCircumference(double length) {
   return setRadius(length / ge::kTwoPi);
-}
-
-Acad::ErrorStatus AcDbCircle::setNormal(const AcGeVector3d& normal) {
-  if (normal.isZeroLength()) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  normal_ = normal.normal();
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbCircle::setThickness(double thickness) {
-  assertWriteEnabled();
-  thickness_ = thickness;
-  return Acad::eOk;
 }
 
 Acad::ErrorStatus AcDbCircle::getStartParam(double& param) const {
@@ -206,58 +249,25 @@ Acad::ErrorStatus AcDbCircle::getGeomExtents(AcDbExtents& extents) const {
 }
 
 Acad::ErrorStatus AcDbCircle::transformBy(const AcGeMatrix3d& transform) {
-  AcGePoint3d center = center_;
-  AcGeVector3d normal = normal_;
-  double radius = radius_, thickness = thickness_;
-  Acad::ErrorStatus es =
-      transformCircle(transform, center, normal, radius, thickness, nullptr, nullptr);
-  if (es != Acad::eOk) return es;
-  assertWriteEnabled();
-  center_ = center;
-  normal_ = normal;
-  radius_ = radius;
-  thickness_ = thickness;
-  return Acad::eOk;
+  return transformCircleMembers(this, transform, center_, normal_, radius_, thickness_, nullptr,
+                                nullptr);
 }
 
 Acad::ErrorStatus AcDbCircle::dxfOutFields(AcDbDxfFiler* filer) const {
   Acad::ErrorStatus es = AcDbCurve::dxfOutFields(filer);
   if (es != Acad::eOk) return es;
-  bool every = entfile::writesEveryField(filer);
-  filer->writeString(100, L"AcDbCircle");
-  if (thickness_ != 0.0 || every) filer->writeDouble(39, thickness_);
-  filer->writePoint3d(10, entgeom::worldToOcs(normal_, center_));
-  filer->writeDouble(40, radius_);
-  if (!entgeom::isZAxis(normal_) || every) filer->writeVector3d(210, normal_);
+  writeCircleLevel(filer, center_, normal_, radius_, thickness_);
   return Acad::eOk;
 }
 
 Acad::ErrorStatus AcDbCircle::dxfInFields(AcDbDxfFiler* filer) {
-  centerRead_ = false;
-  Acad::ErrorStatus es = AcDbCurve::dxfInFields(filer);
-  if (centerRead_) center_ = entgeom::ocsToWorld(normal_, fileCenter_);
-  centerRead_ = false;
-  return es;
+  CircleLevelReader level{center_, fileCenter_, centerRead_, normal_, radius_, thickness_};
+  return level.readFields(this, filer);
 }
 
 bool AcDbCircle::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
-  switch (item.code) {
-    case 10:
-      fileCenter_ = entfile::pointOf(item);
-      centerRead_ = true;
-      return true;
-    case 40:
-      radius_ = entfile::realOf(item);
-      return true;
-    case 39:
-      thickness_ = entfile::realOf(item);
-      return true;
-    case 210:
-      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
-      return true;
-    default:
-      return AcDbCurve::dxfInItem(filer, item);
-  }
+  CircleLevelReader level{center_, fileCenter_, centerRead_, normal_, radius_, thickness_};
+  return level.readItem(item) || AcDbCurve::dxfInItem(filer, item);
 }
 
 // AcDbArc.
@@ -278,47 +288,22 @@ AcDbArc::AcDbArc(const AcGePoint3d& center, const AcGeVector3d& normal, double r
       startAngle_(ge::normalizeAngle(startAngle)),
       endAngle_(ge::normalizeAngle(endAngle)) {}
 
-Acad::ErrorStatus AcDbArc::setCenter(const AcGePoint3d& center) {
-  assertWriteEnabled();
-  center_ = center;
-  return Acad::eOk;
-}
-
 Acad::ErrorStatus AcDbArc::setRadius(double radius) {
   if (!(radius > 0.0)) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  radius_ = radius;
-  return Acad::eOk;
+  return assignMember(radius_, radius);
 }
 
 Acad::ErrorStatus AcDbArc::setStartAngle(double angle) {
-  assertWriteEnabled();
-  startAngle_ = ge::normalizeAngle(angle);
-  return Acad::eOk;
+  return assignMember(startAngle_, ge::normalizeAngle(angle));
 }
 
 Acad::ErrorStatus AcDbArc::setEndAngle(double angle) {
-  assertWriteEnabled();
-  endAngle_ = ge::normalizeAngle(angle);
-  return Acad::eOk;
+  return assignMember(endAngle_, ge::normalizeAngle(angle));
 }
 
 double AcDbArc::totalAngle() const {
   double sweep = ge::normalizeAngle(endAngle_ - startAngle_);
   return sweep == 0.0 ? ge::kTwoPi : sweep;
-}
-
-Acad::ErrorStatus AcDbArc::setNormal(const AcGeVector3d& normal) {
-  if (normal.isZeroLength()) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  normal_ = normal.normal();
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbArc::setThickness(double thickness) {
-  assertWriteEnabled();
-  thickness_ = thickness;
-  return Acad::eOk;
 }
 
 Acad::ErrorStatus AcDbArc::getStartParam(double& param) const {
@@ -342,9 +327,7 @@ Acad::ErrorStatus AcDbArc::getEndPoint(AcGePoint3d& point) const {
 }
 
 Acad::ErrorStatus AcDbArc::getPointAtParam(double param, AcGePoint3d& point) const {
-  if (param < startAngle_ - kAngleSlack || param > startAngle_ + totalAngle() + kAngleSlack) {
-    return Acad::eInvalidInput;
-  }
+  if (outsideSweep(param, startAngle_, totalAngle())) return Acad::eInvalidInput;
   point = CircleFrame(center_, normal_, radius_).at(param);
   return Acad::eOk;
 }
@@ -364,9 +347,7 @@ Acad::ErrorStatus AcDbArc::getParamAtPoint(const AcGePoint3d& point, double& par
 }
 
 Acad::ErrorStatus AcDbArc::getDistAtParam(double param, double& dist) const {
-  if (param < startAngle_ - kAngleSlack || param > startAngle_ + totalAngle() + kAngleSlack) {
-    return Acad::eInvalidInput;
-  }
+  if (outsideSweep(param, startAngle_, totalAngle())) return Acad::eInvalidInput;
   dist = std::clamp(param - startAngle_, 0.0, totalAngle()) * radius_;
   return Acad::eOk;
 }
@@ -379,9 +360,7 @@ Acad::ErrorStatus AcDbArc::getParamAtDist(double dist, double& param) const {
 }
 
 Acad::ErrorStatus AcDbArc::getFirstDeriv(double param, AcGeVector3d& deriv) const {
-  if (param < startAngle_ - kAngleSlack || param > startAngle_ + totalAngle() + kAngleSlack) {
-    return Acad::eInvalidInput;
-  }
+  if (outsideSweep(param, startAngle_, totalAngle())) return Acad::eInvalidInput;
   deriv = CircleFrame(center_, normal_, radius_).derivative(param);
   return Acad::eOk;
 }
@@ -428,17 +407,9 @@ Acad::ErrorStatus AcDbArc::getGeomExtents(AcDbExtents& extents) const {
 Acad::ErrorStatus AcDbArc::transformBy(const AcGeMatrix3d& transform) {
   CircleFrame frame(center_, normal_, radius_);
   AcGePoint3d start = frame.at(startAngle_), end = frame.at(endAngle_);
-  AcGePoint3d center = center_;
-  AcGeVector3d normal = normal_;
-  double radius = radius_, thickness = thickness_;
   Acad::ErrorStatus es =
-      transformCircle(transform, center, normal, radius, thickness, &start, &end);
+      transformCircleMembers(this, transform, center_, normal_, radius_, thickness_, &start, &end);
   if (es != Acad::eOk) return es;
-  assertWriteEnabled();
-  center_ = center;
-  normal_ = normal;
-  radius_ = radius;
-  thickness_ = thickness;
   CircleFrame moved(center_, normal_, radius_);
   startAngle_ = moved.angleOf(start);
   endAngle_ = moved.angleOf(end);
@@ -448,12 +419,7 @@ Acad::ErrorStatus AcDbArc::transformBy(const AcGeMatrix3d& transform) {
 Acad::ErrorStatus AcDbArc::dxfOutFields(AcDbDxfFiler* filer) const {
   Acad::ErrorStatus es = AcDbCurve::dxfOutFields(filer);
   if (es != Acad::eOk) return es;
-  bool every = entfile::writesEveryField(filer);
-  filer->writeString(100, L"AcDbCircle");
-  if (thickness_ != 0.0 || every) filer->writeDouble(39, thickness_);
-  filer->writePoint3d(10, entgeom::worldToOcs(normal_, center_));
-  filer->writeDouble(40, radius_);
-  if (!entgeom::isZAxis(normal_) || every) filer->writeVector3d(210, normal_);
+  writeCircleLevel(filer, center_, normal_, radius_, thickness_);
   filer->writeString(100, L"AcDbArc");
   entfile::writeAngle(filer, 50, startAngle_);
   entfile::writeAngle(filer, 51, endAngle_);
@@ -461,35 +427,15 @@ Acad::ErrorStatus AcDbArc::dxfOutFields(AcDbDxfFiler* filer) const {
 }
 
 Acad::ErrorStatus AcDbArc::dxfInFields(AcDbDxfFiler* filer) {
-  centerRead_ = false;
-  Acad::ErrorStatus es = AcDbCurve::dxfInFields(filer);
-  if (centerRead_) center_ = entgeom::ocsToWorld(normal_, fileCenter_);
-  centerRead_ = false;
-  return es;
+  CircleLevelReader level{center_, fileCenter_, centerRead_, normal_, radius_, thickness_};
+  return level.readFields(this, filer);
 }
 
 bool AcDbArc::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
-  switch (item.code) {
-    case 10:
-      fileCenter_ = entfile::pointOf(item);
-      centerRead_ = true;
-      return true;
-    case 40:
-      radius_ = entfile::realOf(item);
-      return true;
-    case 39:
-      thickness_ = entfile::realOf(item);
-      return true;
-    case 210:
-      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
-      return true;
-    case 50:
-      startAngle_ = ge::normalizeAngle(entfile::angleOf(item));
-      return true;
-    case 51:
-      endAngle_ = ge::normalizeAngle(entfile::angleOf(item));
-      return true;
-    default:
-      return AcDbCurve::dxfInItem(filer, item);
-  }
+  using entfile::Field;
+  CircleLevelReader level{center_, fileCenter_, centerRead_, normal_, radius_, thickness_};
+  return level.readItem(item) ||
+         entfile::readField(
+             item, {Field::reducedAngle(50, startAngle_), Field::reducedAngle(51, endAngle_)}) ||
+         AcDbCurve::dxfInItem(filer, item);
 }

@@ -80,9 +80,7 @@ AcDbAttributeDefinition::AcDbAttributeDefinition(const AcGePoint3d& position, co
 ACHAR* AcDbAttributeDefinition::prompt() const { return newHostString(prompt_); }
 
 Acad::ErrorStatus AcDbAttributeDefinition::setPrompt(const ACHAR* prompt) {
-  assertWriteEnabled();
-  prompt_ = prompt ? prompt : L"";
-  return Acad::eOk;
+  return assignMember(prompt_, prompt ? prompt : L"");
 }
 
 ACHAR* AcDbAttributeDefinition::tag() const { return newHostString(tag_); }
@@ -90,9 +88,7 @@ ACHAR* AcDbAttributeDefinition::tag() const { return newHostString(tag_); }
 Acad::ErrorStatus AcDbAttributeDefinition::setTag(const ACHAR* tag) {
   std::wstring normalized;
   if (!normalizeTag(tag, normalized)) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  tag_ = normalized;
-  return Acad::eOk;
+  return assignMember(tag_, normalized);
 }
 
 namespace {
@@ -100,34 +96,23 @@ int withFlag(int flags, int bit, bool value) { return value ? (flags | bit) : (f
 }  // namespace
 
 Acad::ErrorStatus AcDbAttributeDefinition::setInvisible(bool value) {
-  assertWriteEnabled();
-  flags_ = withFlag(flags_, 1, value);
-  return Acad::eOk;
+  return assignMember(flags_, withFlag(flags_, 1, value));
 }
+
 Acad::ErrorStatus AcDbAttributeDefinition::setConstant(bool value) {
-  assertWriteEnabled();
-  flags_ = withFlag(flags_, 2, value);
-  return Acad::eOk;
+  return assignMember(flags_, withFlag(flags_, 2, value));
 }
+
 Acad::ErrorStatus AcDbAttributeDefinition::setVerifiable(bool value) {
-  assertWriteEnabled();
-  flags_ = withFlag(flags_, 4, value);
-  return Acad::eOk;
+  return assignMember(flags_, withFlag(flags_, 4, value));
 }
+
 Acad::ErrorStatus AcDbAttributeDefinition::setPreset(bool value) {
-  assertWriteEnabled();
-  flags_ = withFlag(flags_, 8, value);
-  return Acad::eOk;
+  return assignMember(flags_, withFlag(flags_, 8, value));
 }
+
 Acad::ErrorStatus AcDbAttributeDefinition::setFieldLength(Adesk::UInt16 length) {
-  assertWriteEnabled();
-  fieldLength_ = length;
-  return Acad::eOk;
-}
-Acad::ErrorStatus AcDbAttributeDefinition::setLockPositionInBlock(bool lock) {
-  assertWriteEnabled();
-  lockPosition_ = lock;
-  return Acad::eOk;
+  return assignMember(fieldLength_, length);
 }
 
 Acad::ErrorStatus AcDbAttributeDefinition::dxfOutFields(AcDbDxfFiler* filer) const {
@@ -165,25 +150,15 @@ ACHAR* AcDbAttribute::tag() const { return newHostString(tag_); }
 Acad::ErrorStatus AcDbAttribute::setTag(const ACHAR* tag) {
   std::wstring normalized;
   if (!normalizeTag(tag, normalized)) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  tag_ = normalized;
-  return Acad::eOk;
+  return assignMember(tag_, normalized);
 }
 
 Acad::ErrorStatus AcDbAttribute::setInvisible(bool value) {
-  assertWriteEnabled();
-  flags_ = withFlag(flags_, 1, value);
-  return Acad::eOk;
+  return assignMember(flags_, withFlag(flags_, 1, value));
 }
+
 Acad::ErrorStatus AcDbAttribute::setFieldLength(Adesk::UInt16 length) {
-  assertWriteEnabled();
-  fieldLength_ = length;
-  return Acad::eOk;
-}
-Acad::ErrorStatus AcDbAttribute::setLockPositionInBlock(bool lock) {
-  assertWriteEnabled();
-  lockPosition_ = lock;
-  return Acad::eOk;
+  return assignMember(fieldLength_, length);
 }
 
 Acad::ErrorStatus AcDbAttribute::setAttributeFromBlock(const AcDbAttributeDefinition* definition,

@@ -8,6 +8,7 @@
 #include "db/dbextents.h"
 #include "db/dbfiler.h"
 #include "db/dbsymtb.h"
+#include "db/ent_fields.h"
 #include "db/ent_followers.h"
 #include "db/ent_support.h"
 #include "db/symbol_util.h"
@@ -127,29 +128,20 @@ Acad::ErrorStatus AcDbBlockReference::setBlockTableRecord(AcDbObjectId block) {
 }
 
 Acad::ErrorStatus AcDbBlockReference::setPosition(const AcGePoint3d& position) {
-  assertWriteEnabled();
-  position_ = position;
-  return Acad::eOk;
+  return assignMember(position_, position);
 }
 
 Acad::ErrorStatus AcDbBlockReference::setScaleFactors(const AcGeScale3d& scale) {
   if (scale.sx == 0.0 || scale.sy == 0.0 || scale.sz == 0.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  scale_ = scale;
-  return Acad::eOk;
+  return assignMember(scale_, scale);
 }
 
 Acad::ErrorStatus AcDbBlockReference::setRotation(double angle) {
-  assertWriteEnabled();
-  rotation_ = ge::normalizeAngle(angle);
-  return Acad::eOk;
+  return assignMember(rotation_, ge::normalizeAngle(angle));
 }
 
 Acad::ErrorStatus AcDbBlockReference::setNormal(const AcGeVector3d& normal) {
-  if (normal.isZeroLength()) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  normal_ = normal.normal();
-  return Acad::eOk;
+  return assignNormal(normal_, normal);
 }
 
 AcGeMatrix3d AcDbBlockReference::blockTransform() const {
@@ -203,9 +195,7 @@ Acad::ErrorStatus AcDbBlockReference::appendAttribute(AcDbObjectId& id, AcDbAttr
 
 Acad::ErrorStatus AcDbBlockReference::openAttribute(AcDbAttribute*& attribute, AcDbObjectId id,
                                                     AcDb::OpenMode mode, bool openErased) {
-  attribute = nullptr;
-  if (!followers_->contains(id)) return Acad::eInvalidInput;
-  return acdbOpenObject(attribute, id, mode, openErased);
+  return followers_->open(attribute, id, mode, openErased);
 }
 
 AcDbObjectIterator* AcDbBlockReference::attributeIterator() const { return followers_->iterator(); }
@@ -275,7 +265,7 @@ void AcDbBlockReference::dxfOutBlockReferenceFields(AcDbDxfFiler* filer,
     if (scale_.sz != 1.0 || every) filer->writeDouble(43, scale_.sz);
     if (rotation_ != 0.0 || every) entfile::writeAngle(filer, 50, rotation_);
   }
-  if (!entgeom::isZAxis(normal_) || every) filer->writeVector3d(210, normal_);
+  entfile::writeNormal(filer, normal_);
 }
 
 Acad::ErrorStatus AcDbBlockReference::dxfOutFields(AcDbDxfFiler* filer) const {
@@ -294,6 +284,7 @@ Acad::ErrorStatus AcDbBlockReference::dxfInFields(AcDbDxfFiler* filer) {
 }
 
 bool AcDbBlockReference::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
+  using entfile::Field;
   switch (item.code) {
     case 2:
       if (item.kind == DxfKind::kId) {
@@ -304,28 +295,14 @@ bool AcDbBlockReference::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
         pendingBlockName_ = block_.isNull() ? item.text : std::wstring();
       }
       return true;
-    case 10:
-      filePosition_ = entfile::pointOf(item);
-      positionRead_ = true;
-      return true;
-    case 41:
-      scale_.sx = entfile::realOf(item);
-      return true;
-    case 42:
-      scale_.sy = entfile::realOf(item);
-      return true;
-    case 43:
-      scale_.sz = entfile::realOf(item);
-      return true;
-    case 50:
-      rotation_ = ge::normalizeAngle(entfile::angleOf(item));
-      return true;
-    case 210:
-      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
-      return true;
     case 66:
       return true;  // the attributes come as followers
     default:
-      return AcDbEntity::dxfInItem(filer, item);
+      return entfile::readField(item,
+                                {Field::point(10, filePosition_).flagging(positionRead_),
+                                 Field::real(41, scale_.sx), Field::real(42, scale_.sy),
+                                 Field::real(43, scale_.sz), Field::reducedAngle(50, rotation_),
+                                 Field::normal(210, normal_)}) ||
+             AcDbEntity::dxfInItem(filer, item);
   }
 }

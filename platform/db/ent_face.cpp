@@ -31,9 +31,7 @@ Acad::ErrorStatus AcDbFace::getVertexAt(Adesk::UInt16 index, AcGePoint3d& point)
 
 Acad::ErrorStatus AcDbFace::setVertexAt(Adesk::UInt16 index, const AcGePoint3d& point) {
   if (index > 3) return Acad::eInvalidIndex;
-  assertWriteEnabled();
-  corners_[index] = point;
-  return Acad::eOk;
+  return assignMember(corners_[index], point);
 }
 
 Acad::ErrorStatus AcDbFace::isEdgeVisibleAt(Adesk::UInt16 index, bool& visible) const {

@@ -73,6 +73,16 @@ Acad::ErrorStatus EntityFollowers::insertAfter(const AcDbEntity* after, AcDbEnti
   return Acad::eOk;
 }
 
+Acad::ErrorStatus EntityFollowers::insertAfterId(AcDbObjectId afterId, AcDbEntity* follower,
+                                                 AcDbObjectId* id) {
+  const AcDbEntity* after = owner_;
+  if (!afterId.isNull()) {
+    after = peekObject<AcDbEntity>(afterId);
+    if (after == nullptr || !contains(afterId)) return Acad::eInvalidInput;
+  }
+  return insertAfter(after, follower, id);
+}
+
 void EntityFollowers::sync() const {
   AcDbDatabase* db = owner_->database();
   if (db == nullptr) return;

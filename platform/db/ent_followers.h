@@ -10,6 +10,7 @@
 
 #include "db/acadstrc.h"
 #include "db/dbid.h"
+#include "db/dbobject.h"
 
 class AcDbEntity;
 class AcDbObjectIterator;
@@ -29,6 +30,9 @@ class EntityFollowers {
   // (null: at the end; the owner itself: at the start).
   Acad::ErrorStatus append(AcDbEntity* follower, AcDbObjectId* id);
   Acad::ErrorStatus insertAfter(const AcDbEntity* after, AcDbEntity* follower, AcDbObjectId* id);
+  // The same after the follower of that id (a null id: at the start); eInvalidInput when the id is
+  // none of the followers'.
+  Acad::ErrorStatus insertAfterId(AcDbObjectId afterId, AcDbEntity* follower, AcDbObjectId* id);
 
   // Brings followers kept while the owner was not in a database into the owner's database, and
   // makes the SEQEND when one is due. Called when the owner gets its owner, and before any use.
@@ -40,6 +44,14 @@ class EntityFollowers {
   void ids(AcDbObjectIdArray& out) const;  // erased ones left out
   bool contains(AcDbObjectId id) const;
   AcDbObjectIterator* iterator() const;
+  // Opens one of the followers by id (eInvalidInput for any other id; null on failure).
+  template <class T>
+  Acad::ErrorStatus open(T*& follower, AcDbObjectId id, AcDb::OpenMode mode,
+                         bool openErased) const {
+    follower = nullptr;
+    if (!contains(id)) return Acad::eInvalidInput;
+    return acdbOpenObject(follower, id, mode, openErased);
+  }
 
   // For readers: a follower already in the owner's database.
   bool adopt(AcDbObjectId id);

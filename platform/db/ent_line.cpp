@@ -5,6 +5,7 @@
 #include "db/dbents.h"
 #include "db/dbextents.h"
 #include "db/dbfiler.h"
+#include "db/ent_fields.h"
 #include "db/ent_support.h"
 #include "ge/gemat3d.h"
 
@@ -12,31 +13,6 @@ ACRX_DEFINE_MEMBERS(AcDbLine, AcDbCurve, "LINE");
 
 AcDbLine::AcDbLine() = default;
 AcDbLine::AcDbLine(const AcGePoint3d& start, const AcGePoint3d& end) : start_(start), end_(end) {}
-
-Acad::ErrorStatus AcDbLine::setStartPoint(const AcGePoint3d& point) {
-  assertWriteEnabled();
-  start_ = point;
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbLine::setEndPoint(const AcGePoint3d& point) {
-  assertWriteEnabled();
-  end_ = point;
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbLine::setThickness(double thickness) {
-  assertWriteEnabled();
-  thickness_ = thickness;
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbLine::setNormal(const AcGeVector3d& normal) {
-  if (normal.isZeroLength()) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  normal_ = normal.normal();
-  return Acad::eOk;
-}
 
 namespace {
 // Parameters a hair outside the range still denote the ends (values computed at the ends).
@@ -152,41 +128,24 @@ Acad::ErrorStatus AcDbLine::transformBy(const AcGeMatrix3d& transform) {
   assertWriteEnabled();
   start_ = transform * start_;
   end_ = transform * end_;
-  AcGeVector3d n = transform * normal_;
-  if (!n.isZeroLength()) {
-    thickness_ *= n.length();
-    normal_ = n.normal();
-  }
+  entgeom::transformNormal(transform, normal_, thickness_);
   return Acad::eOk;
 }
 
 Acad::ErrorStatus AcDbLine::dxfOutFields(AcDbDxfFiler* filer) const {
   Acad::ErrorStatus es = AcDbCurve::dxfOutFields(filer);
   if (es != Acad::eOk) return es;
-  bool every = entfile::writesEveryField(filer);
   filer->writeString(100, L"AcDbLine");
-  if (thickness_ != 0.0 || every) filer->writeDouble(39, thickness_);
+  entfile::writeUnlessZero(filer, 39, thickness_);
   filer->writePoint3d(10, start_);
   filer->writePoint3d(11, end_);
-  if (!entgeom::isZAxis(normal_) || every) filer->writeVector3d(210, normal_);
+  entfile::writeNormal(filer, normal_);
   return Acad::eOk;
 }
 
 bool AcDbLine::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
-  switch (item.code) {
-    case 10:
-      start_ = entfile::pointOf(item);
-      return true;
-    case 11:
-      end_ = entfile::pointOf(item);
-      return true;
-    case 39:
-      thickness_ = entfile::realOf(item);
-      return true;
-    case 210:
-      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
-      return true;
-    default:
-      return AcDbCurve::dxfInItem(filer, item);
-  }
+  using entfile::Field;
+  return entfile::readField(item, {Field::point(10, start_), Field::point(11, end_),
+                                   Field::real(39, thickness_), Field::normal(210, normal_)}) ||
+         AcDbCurve::dxfInItem(filer, item);
 }

@@ -6,6 +6,7 @@
 #include "db/dbextents.h"
 #include "db/dbfiler.h"
 #include "db/dbpl.h"
+#include "db/ent_fields.h"
 #include "db/ent_paths.h"
 #include "db/ent_support.h"
 #include "ge/gearc2d.h"
@@ -83,9 +84,7 @@ Acad::ErrorStatus AcDbPolyline::getPointAt(unsigned int index, AcGePoint3d& poin
 
 Acad::ErrorStatus AcDbPolyline::setPointAt(unsigned int index, const AcGePoint2d& point) {
   if (index >= vertices_.size()) return Acad::eInvalidIndex;
-  assertWriteEnabled();
-  vertices_[index].point = point;
-  return Acad::eOk;
+  return assignMember(vertices_[index].point, point);
 }
 
 Acad::ErrorStatus AcDbPolyline::getBulgeAt(unsigned int index, double& bulge) const {
@@ -96,9 +95,7 @@ Acad::ErrorStatus AcDbPolyline::getBulgeAt(unsigned int index, double& bulge) co
 
 Acad::ErrorStatus AcDbPolyline::setBulgeAt(unsigned int index, double bulge) {
   if (index >= vertices_.size()) return Acad::eInvalidIndex;
-  assertWriteEnabled();
-  vertices_[index].bulge = bulge;
-  return Acad::eOk;
+  return assignMember(vertices_[index].bulge, bulge);
 }
 
 Acad::ErrorStatus AcDbPolyline::getWidthsAt(unsigned int index, double& startWidth,
@@ -128,9 +125,7 @@ Acad::ErrorStatus AcDbPolyline::getVertexIdentifierAt(unsigned int index,
 
 Acad::ErrorStatus AcDbPolyline::setVertexIdentifierAt(unsigned int index, Adesk::Int32 identifier) {
   if (index >= vertices_.size()) return Acad::eInvalidIndex;
-  assertWriteEnabled();
-  vertices_[index].identifier = identifier;
-  return Acad::eOk;
+  return assignMember(vertices_[index].identifier, identifier);
 }
 
 void AcDbPolyline::reset(bool reuse, unsigned int numVerts) {
@@ -236,12 +231,6 @@ void AcDbPolyline::setElevation(double elevation) {
   elevation_ = elevation;
 }
 
-Acad::ErrorStatus AcDbPolyline::setThickness(double thickness) {
-  assertWriteEnabled();
-  thickness_ = thickness;
-  return Acad::eOk;
-}
-
 Acad::ErrorStatus AcDbPolyline::getConstantWidth(double& width) const {
   return commonWidth(vertices_, width) ? Acad::eOk : Acad::eInvalidInput;
 }
@@ -254,13 +243,6 @@ Acad::ErrorStatus AcDbPolyline::setConstantWidth(double width) {
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbPolyline::setNormal(const AcGeVector3d& normal) {
-  if (normal.isZeroLength()) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  normal_ = normal.normal();
-  return Acad::eOk;
-}
-
 void AcDbPolyline::getCoordSystem(AcGeMatrix3d& transform) const {
   transform = AcGeMatrix3d::planeToWorld(entgeom::unitNormal(normal_)) *
               AcGeMatrix3d::translation(AcGeVector3d(0.0, 0.0, elevation_));
@@ -268,40 +250,7 @@ void AcDbPolyline::getCoordSystem(AcGeMatrix3d& transform) const {
 
 // Curve queries.
 
-Acad::ErrorStatus AcDbPolyline::getStartParam(double& param) const {
-  return planarCurveOf(*this).startParam(param);
-}
-Acad::ErrorStatus AcDbPolyline::getEndParam(double& param) const {
-  return planarCurveOf(*this).endParam(param);
-}
-Acad::ErrorStatus AcDbPolyline::getStartPoint(AcGePoint3d& point) const {
-  return planarCurveOf(*this).startPoint(point);
-}
-Acad::ErrorStatus AcDbPolyline::getEndPoint(AcGePoint3d& point) const {
-  return planarCurveOf(*this).endPoint(point);
-}
-Acad::ErrorStatus AcDbPolyline::getPointAtParam(double param, AcGePoint3d& point) const {
-  return planarCurveOf(*this).pointAtParam(param, point);
-}
-Acad::ErrorStatus AcDbPolyline::getParamAtPoint(const AcGePoint3d& point, double& param) const {
-  return planarCurveOf(*this).paramAtPoint(point, param);
-}
-Acad::ErrorStatus AcDbPolyline::getDistAtParam(double param, double& dist) const {
-  return planarCurveOf(*this).distAtParam(param, dist);
-}
-Acad::ErrorStatus AcDbPolyline::getParamAtDist(double dist, double& param) const {
-  return planarCurveOf(*this).paramAtDist(dist, param);
-}
-Acad::ErrorStatus AcDbPolyline::getFirstDeriv(double param, AcGeVector3d& deriv) const {
-  return planarCurveOf(*this).firstDeriv(param, deriv);
-}
-Acad::ErrorStatus AcDbPolyline::getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,
-                                                  bool extend) const {
-  return planarCurveOf(*this).closestPointTo(given, closest, extend);
-}
-Acad::ErrorStatus AcDbPolyline::getArea(double& area) const {
-  return planarCurveOf(*this).area(area);
-}
+DEFINE_POLYLINE_CURVE_QUERIES(AcDbPolyline, planarCurveOf)
 
 Acad::ErrorStatus AcDbPolyline::getOffsetCurves(double distance, AcDbVoidPtrArray& curves) const {
   if (vertices_.size() < 2) return Acad::eDegenerateGeometry;
@@ -392,8 +341,8 @@ Acad::ErrorStatus AcDbPolyline::dxfOutFields(AcDbDxfFiler* filer) const {
   double width = 0.0;
   bool constant = commonWidth(vertices_, width);
   if (constant && (width != 0.0 || every)) filer->writeDouble(43, width);
-  if (elevation_ != 0.0 || every) filer->writeDouble(38, elevation_);
-  if (thickness_ != 0.0 || every) filer->writeDouble(39, thickness_);
+  entfile::writeUnlessZero(filer, 38, elevation_);
+  entfile::writeUnlessZero(filer, 39, thickness_);
   for (const Vertex& v : vertices_) {
     filer->writePoint2d(10, v.point);
     if (!constant || every) {
@@ -403,7 +352,7 @@ Acad::ErrorStatus AcDbPolyline::dxfOutFields(AcDbDxfFiler* filer) const {
     if (v.bulge != 0.0 || every) filer->writeDouble(42, v.bulge);
     if (v.identifier != 0) filer->writeInt32(91, v.identifier);
   }
-  if (!entgeom::isZAxis(normal_) || every) filer->writeVector3d(210, normal_);
+  entfile::writeNormal(filer, normal_);
   return Acad::eOk;
 }
 
@@ -415,6 +364,7 @@ Acad::ErrorStatus AcDbPolyline::dxfInFields(AcDbDxfFiler* filer) {
 }
 
 bool AcDbPolyline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
+  using entfile::Field;
   switch (item.code) {
     case 90:
       vertices_.clear();
@@ -435,16 +385,15 @@ bool AcDbPolyline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       return true;
     }
     case 40:
-      if (!vertices_.empty()) vertices_.back().startWidth = entfile::realOf(item);
-      return true;
     case 41:
-      if (!vertices_.empty()) vertices_.back().endWidth = entfile::realOf(item);
-      return true;
     case 42:
-      if (!vertices_.empty()) vertices_.back().bulge = entfile::realOf(item);
-      return true;
     case 91:
-      if (!vertices_.empty()) vertices_.back().identifier = entfile::intOf(item);
+      // Widths, bulge and identifier of the vertex read last (nothing before the first vertex).
+      if (!vertices_.empty()) {
+        Vertex& v = vertices_.back();
+        entfile::readField(item, {Field::real(40, v.startWidth), Field::real(41, v.endWidth),
+                                  Field::real(42, v.bulge), Field::integer(91, v.identifier)});
+      }
       return true;
     case 43:
       constantWidth_ = entfile::realOf(item);
@@ -456,16 +405,9 @@ bool AcDbPolyline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       plinegen_ = (flags & 128) != 0;
       return true;
     }
-    case 38:
-      elevation_ = entfile::realOf(item);
-      return true;
-    case 39:
-      thickness_ = entfile::realOf(item);
-      return true;
-    case 210:
-      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
-      return true;
     default:
-      return AcDbCurve::dxfInItem(filer, item);
+      return entfile::readField(item, {Field::real(38, elevation_), Field::real(39, thickness_),
+                                       Field::normal(210, normal_)}) ||
+             AcDbCurve::dxfInItem(filer, item);
   }
 }

@@ -6,6 +6,7 @@
 #include "db/dbextents.h"
 #include "db/dbfiler.h"
 #include "db/dbpoly.h"
+#include "db/ent_fields.h"
 #include "db/ent_followers.h"
 #include "db/ent_support.h"
 #include "db/symbol_util.h"
@@ -31,36 +32,26 @@ AcDbPolyFaceMeshVertex::AcDbPolyFaceMeshVertex() = default;
 AcDbPolyFaceMeshVertex::AcDbPolyFaceMeshVertex(const AcGePoint3d& position) : position_(position) {}
 
 Acad::ErrorStatus AcDbPolyFaceMeshVertex::setPosition(const AcGePoint3d& position) {
-  assertWriteEnabled();
-  position_ = position;
-  return Acad::eOk;
+  return assignMember(position_, position);
 }
 
 Acad::ErrorStatus AcDbPolyFaceMeshVertex::transformBy(const AcGeMatrix3d& transform) {
-  assertWriteEnabled();
-  position_ = transform * position_;
-  return Acad::eOk;
+  return assignMember(position_, transform * position_);
 }
 
 Acad::ErrorStatus AcDbPolyFaceMeshVertex::dxfOutFields(AcDbDxfFiler* filer) const {
-  Acad::ErrorStatus es = AcDbVertex::dxfOutFields(filer);
-  if (es != Acad::eOk) return es;
-  filer->writeString(100, L"AcDbVertex");
-  filer->writeString(100, L"AcDbPolyFaceMeshVertex");
-  filer->writePoint3d(10, position_);
-  filer->writeInt16(70, vertexFlags());
-  return Acad::eOk;
+  return entfile::writePositionVertex(AcDbVertex::dxfOutFields(filer), filer,
+                                      L"AcDbPolyFaceMeshVertex", position_, vertexFlags());
 }
 
 bool AcDbPolyFaceMeshVertex::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
+  using entfile::Field;
   switch (item.code) {
-    case 10:
-      position_ = entfile::pointOf(item);
-      return true;
     case 70:
       return true;  // the kind's own flags
     default:
-      return AcDbVertex::dxfInItem(filer, item);
+      return entfile::readField(item, {Field::point(10, position_)}) ||
+             AcDbVertex::dxfInItem(filer, item);
   }
 }
 
@@ -95,16 +86,12 @@ Acad::ErrorStatus AcDbFaceRecord::isEdgeVisibleAt(Adesk::UInt16 corner, bool& vi
 
 Acad::ErrorStatus AcDbFaceRecord::makeEdgeVisibleAt(Adesk::UInt16 corner) {
   if (corner > 3) return Acad::eInvalidIndex;
-  assertWriteEnabled();
-  indices_[corner] = static_cast<Adesk::Int16>(std::abs(indices_[corner]));
-  return Acad::eOk;
+  return assignMember(indices_[corner], static_cast<Adesk::Int16>(std::abs(indices_[corner])));
 }
 
 Acad::ErrorStatus AcDbFaceRecord::makeEdgeInvisibleAt(Adesk::UInt16 corner) {
   if (corner > 3) return Acad::eInvalidIndex;
-  assertWriteEnabled();
-  indices_[corner] = static_cast<Adesk::Int16>(-std::abs(indices_[corner]));
-  return Acad::eOk;
+  return assignMember(indices_[corner], static_cast<Adesk::Int16>(-std::abs(indices_[corner])));
 }
 
 Acad::ErrorStatus AcDbFaceRecord::dxfOutFields(AcDbDxfFiler* filer) const {
@@ -183,9 +170,7 @@ Acad::ErrorStatus AcDbPolyFaceMesh::appendFaceRecord(AcDbObjectId& id, AcDbFaceR
 
 Acad::ErrorStatus AcDbPolyFaceMesh::openVertex(AcDbVertex*& vertex, AcDbObjectId id,
                                                AcDb::OpenMode mode, bool openErased) const {
-  vertex = nullptr;
-  if (!followers_->contains(id)) return Acad::eInvalidInput;
-  return acdbOpenObject(vertex, id, mode, openErased);
+  return followers_->open(vertex, id, mode, openErased);
 }
 
 AcDbObjectIterator* AcDbPolyFaceMesh::vertexIterator() const { return followers_->iterator(); }
@@ -236,37 +221,27 @@ AcDbPolygonMeshVertex::AcDbPolygonMeshVertex() = default;
 AcDbPolygonMeshVertex::AcDbPolygonMeshVertex(const AcGePoint3d& position) : position_(position) {}
 
 Acad::ErrorStatus AcDbPolygonMeshVertex::setPosition(const AcGePoint3d& position) {
-  assertWriteEnabled();
-  position_ = position;
-  return Acad::eOk;
+  return assignMember(position_, position);
 }
 
 Acad::ErrorStatus AcDbPolygonMeshVertex::transformBy(const AcGeMatrix3d& transform) {
-  assertWriteEnabled();
-  position_ = transform * position_;
-  return Acad::eOk;
+  return assignMember(position_, transform * position_);
 }
 
 Acad::ErrorStatus AcDbPolygonMeshVertex::dxfOutFields(AcDbDxfFiler* filer) const {
-  Acad::ErrorStatus es = AcDbVertex::dxfOutFields(filer);
-  if (es != Acad::eOk) return es;
-  filer->writeString(100, L"AcDbVertex");
-  filer->writeString(100, L"AcDbPolygonMeshVertex");
-  filer->writePoint3d(10, position_);
-  filer->writeInt16(70, vertexFlags());
-  return Acad::eOk;
+  return entfile::writePositionVertex(AcDbVertex::dxfOutFields(filer), filer,
+                                      L"AcDbPolygonMeshVertex", position_, vertexFlags());
 }
 
 bool AcDbPolygonMeshVertex::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
+  using entfile::Field;
   switch (item.code) {
-    case 10:
-      position_ = entfile::pointOf(item);
-      return true;
     case 70:
       flags_ = entfile::intOf(item) | 64;
       return true;
     default:
-      return AcDbVertex::dxfInItem(filer, item);
+      return entfile::readField(item, {Field::point(10, position_)}) ||
+             AcDbVertex::dxfInItem(filer, item);
   }
 }
 
@@ -312,16 +287,12 @@ Acad::ErrorStatus AcDbPolygonMesh::setPolyMeshType(AcDb::PolyMeshType type) {
 
 Acad::ErrorStatus AcDbPolygonMesh::setMSize(Adesk::Int16 size) {
   if (size < 2) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  mSize_ = size;
-  return Acad::eOk;
+  return assignMember(mSize_, size);
 }
 
 Acad::ErrorStatus AcDbPolygonMesh::setNSize(Adesk::Int16 size) {
   if (size < 2) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  nSize_ = size;
-  return Acad::eOk;
+  return assignMember(nSize_, size);
 }
 
 Acad::ErrorStatus AcDbPolygonMesh::makeMClosed() {
@@ -345,14 +316,11 @@ Acad::ErrorStatus AcDbPolygonMesh::makeNOpen() {
   return Acad::eOk;
 }
 Acad::ErrorStatus AcDbPolygonMesh::setMSurfaceDensity(Adesk::Int16 density) {
-  assertWriteEnabled();
-  mDensity_ = density;
-  return Acad::eOk;
+  return assignMember(mDensity_, density);
 }
+
 Acad::ErrorStatus AcDbPolygonMesh::setNSurfaceDensity(Adesk::Int16 density) {
-  assertWriteEnabled();
-  nDensity_ = density;
-  return Acad::eOk;
+  return assignMember(nDensity_, density);
 }
 
 Acad::ErrorStatus AcDbPolygonMesh::appendVertex(AcDbPolygonMeshVertex* vertex) {
@@ -367,9 +335,7 @@ Acad::ErrorStatus AcDbPolygonMesh::appendVertex(AcDbObjectId& id, AcDbPolygonMes
 
 Acad::ErrorStatus AcDbPolygonMesh::openVertex(AcDbPolygonMeshVertex*& vertex, AcDbObjectId id,
                                               AcDb::OpenMode mode, bool openErased) const {
-  vertex = nullptr;
-  if (!followers_->contains(id)) return Acad::eInvalidInput;
-  return acdbOpenObject(vertex, id, mode, openErased);
+  return followers_->open(vertex, id, mode, openErased);
 }
 
 AcDbObjectIterator* AcDbPolygonMesh::vertexIterator() const { return followers_->iterator(); }
@@ -404,6 +370,7 @@ Acad::ErrorStatus AcDbPolygonMesh::dxfOutFields(AcDbDxfFiler* filer) const {
 }
 
 bool AcDbPolygonMesh::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
+  using entfile::Field;
   switch (item.code) {
     case 66:
     case 10:
@@ -424,10 +391,8 @@ bool AcDbPolygonMesh::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
     case 74:
       nDensity_ = static_cast<Adesk::Int16>(entfile::intOf(item));
       return true;
-    case 75:
-      surfaceType_ = entfile::intOf(item);
-      return true;
     default:
-      return AcDbEntity::dxfInItem(filer, item);
+      return entfile::readField(item, {Field::integer(75, surfaceType_)}) ||
+             AcDbEntity::dxfInItem(filer, item);
   }
 }

@@ -7,6 +7,7 @@
 #include "db/dbextents.h"
 #include "db/dbfiler.h"
 #include "db/dbmtext.h"
+#include "db/ent_fields.h"
 #include "db/ent_support.h"
 #include "db/symbol_util.h"
 #include "ge/angles.h"
@@ -109,12 +110,6 @@ std::vector<std::wstring> wrapLines(const std::wstring& text, double height, dou
 
 AcDbMText::AcDbMText() = default;
 
-Acad::ErrorStatus AcDbMText::setLocation(const AcGePoint3d& point) {
-  assertWriteEnabled();
-  location_ = point;
-  return Acad::eOk;
-}
-
 Acad::ErrorStatus AcDbMText::setNormal(const AcGeVector3d& normal) {
   if (normal.isZeroLength()) return Acad::eInvalidInput;
   double angle = rotation();
@@ -127,63 +122,37 @@ Acad::ErrorStatus AcDbMText::setNormal(const AcGeVector3d& normal) {
 Acad::ErrorStatus AcDbMText::setDirection(const AcGeVector3d& direction) {
   AcGeVector3d inPlane = direction - normal_ * direction.dotProduct(normal_);
   if (inPlane.isZeroLength()) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  direction_ = inPlane.normal();
-  return Acad::eOk;
+  return assignMember(direction_, inPlane.normal());
 }
 
 double AcDbMText::rotation() const { return entgeom::ocsAngle(normal_, direction_); }
 
 Acad::ErrorStatus AcDbMText::setRotation(double angle) {
-  assertWriteEnabled();
-  direction_ = entgeom::ocsDirection(normal_, angle);
-  return Acad::eOk;
+  return assignMember(direction_, entgeom::ocsDirection(normal_, angle));
 }
 
 Acad::ErrorStatus AcDbMText::setWidth(double width) {
   if (width < 0.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  width_ = width;
-  return Acad::eOk;
+  return assignMember(width_, width);
 }
 
 Acad::ErrorStatus AcDbMText::setTextHeight(double height) {
   if (!(height > 0.0)) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  height_ = height;
-  return Acad::eOk;
+  return assignMember(height_, height);
 }
 
 Acad::ErrorStatus AcDbMText::setAttachment(AttachmentPoint attachment) {
   if (attachment < kTopLeft || attachment > kBottomRight) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  attachment_ = attachment;
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbMText::setFlowDirection(FlowDirection flow) {
-  assertWriteEnabled();
-  flow_ = flow;
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbMText::setTextStyle(AcDbObjectId style) {
-  assertWriteEnabled();
-  style_ = style;
-  return Acad::eOk;
+  return assignMember(attachment_, attachment);
 }
 
 Acad::ErrorStatus AcDbMText::setLineSpacingStyle(LineSpacingStyle style) {
-  assertWriteEnabled();
-  spacingStyle_ = style;
-  return Acad::eOk;
+  return assignMember(spacingStyle_, style);
 }
 
 Acad::ErrorStatus AcDbMText::setLineSpacingFactor(double factor) {
   if (factor < 0.25 || factor > 4.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  spacingFactor_ = factor;
-  return Acad::eOk;
+  return assignMember(spacingFactor_, factor);
 }
 
 ACHAR* AcDbMText::contents() const { return newHostString(contents_); }
@@ -258,21 +227,17 @@ Acad::ErrorStatus AcDbMText::getBoundingPoints(AcGePoint3dArray& points) const {
 }
 
 Acad::ErrorStatus AcDbMText::getGeomExtents(AcDbExtents& extents) const {
-  extents = AcDbExtents();
   AcGePoint3dArray corners;
-  Acad::ErrorStatus es = getBoundingPoints(corners);
-  if (es != Acad::eOk) return es;
-  for (const AcGePoint3d& p : corners) extents.addPoint(p);
-  return Acad::eOk;
+  return entgeom::cornerExtents(getBoundingPoints(corners), corners, extents);
 }
 
 Acad::ErrorStatus AcDbMText::transformBy(const AcGeMatrix3d& transform) {
   double scale = 0.0;
-  if (!entgeom::uniformScaleInPlane(transform, normal_, scale))
+  AcGeVector3d normal;
+  if (!entgeom::similarityOfPlane(transform, normal_, scale, normal))
     return Acad::eCannotScaleNonUniformly;
-  AcGeVector3d normal = transform * normal_;
   AcGeVector3d direction = transform * direction_;
-  if (normal.isZeroLength() || direction.isZeroLength()) return Acad::eCannotScaleNonUniformly;
+  if (direction.isZeroLength()) return Acad::eCannotScaleNonUniformly;
   assertWriteEnabled();
   location_ = transform * location_;
   normal_ = normal.normal();
@@ -293,7 +258,6 @@ Acad::ErrorStatus AcDbMText::transformBy(const AcGeMatrix3d& transform) {
 Acad::ErrorStatus AcDbMText::dxfOutFields(AcDbDxfFiler* filer) const {
   Acad::ErrorStatus es = AcDbEntity::dxfOutFields(filer);
   if (es != Acad::eOk) return es;
-  bool every = entfile::writesEveryField(filer);
   filer->writeString(100, L"AcDbMText");
   filer->writePoint3d(10, location_);
   filer->writeDouble(40, height_);
@@ -302,7 +266,7 @@ Acad::ErrorStatus AcDbMText::dxfOutFields(AcDbDxfFiler* filer) const {
   filer->writeInt16(72, flow_);
   entfile::writeChunkedText(filer, 3, 1, contents_);
   entfile::writeRecordReference(filer, 7, style_);
-  if (!entgeom::isZAxis(normal_) || every) filer->writeVector3d(210, normal_);
+  entfile::writeNormal(filer, normal_);
   filer->writeVector3d(11, direction_);
   filer->writeInt16(73, spacingStyle_);
   filer->writeDouble(44, spacingFactor_);
@@ -323,16 +287,8 @@ Acad::ErrorStatus AcDbMText::dxfInFields(AcDbDxfFiler* filer) {
 }
 
 bool AcDbMText::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
+  using entfile::Field;
   switch (item.code) {
-    case 10:
-      location_ = entfile::pointOf(item);
-      return true;
-    case 40:
-      height_ = entfile::realOf(item);
-      return true;
-    case 41:
-      width_ = entfile::realOf(item);
-      return true;
     case 71: {
       int a = entfile::intOf(item);
       attachment_ = static_cast<AttachmentPoint>(a >= 1 && a <= 9 ? a : 1);
@@ -349,11 +305,7 @@ bool AcDbMText::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       chunks_.clear();
       return true;
     case 7:
-      style_ =
-          item.kind == DxfKind::kId ? item.id : entfile::textStyleByName(filer, this, item.text);
-      return true;
-    case 210:
-      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
+      style_ = entfile::textStyleOf(filer, this, item);
       return true;
     case 11: {
       AcGeVector3d d = entfile::vectorOf(item);
@@ -363,17 +315,14 @@ bool AcDbMText::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       }
       return true;
     }
-    case 50:
-      rotationRead_ = entfile::angleOf(item);
-      rotationGiven_ = true;
-      return true;
     case 73:
       spacingStyle_ = entfile::intOf(item) == 2 ? kExactly : kAtLeast;
       return true;
-    case 44:
-      spacingFactor_ = entfile::realOf(item);
-      return true;
     default:
-      return AcDbEntity::dxfInItem(filer, item);
+      return entfile::readField(item, {Field::point(10, location_), Field::real(40, height_),
+                                       Field::real(41, width_), Field::normal(210, normal_),
+                                       Field::real(44, spacingFactor_),
+                                       Field::angle(50, rotationRead_).flagging(rotationGiven_)}) ||
+             AcDbEntity::dxfInItem(filer, item);
   }
 }

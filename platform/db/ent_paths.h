@@ -86,3 +86,39 @@ class AcDb3dPolyline;
 PlanarPathCurve planarCurveOf(const AcDbPolyline& polyline);
 PlanarPathCurve planarCurveOf(const AcDb2dPolyline& polyline);
 PointChainCurve pointChainOf(const AcDb3dPolyline& polyline);
+
+// Defines the curve queries of a polyline kind (those ACDB_DECLARE_CURVE_QUERIES declares, and
+// getArea) as the queries of its geometry, curveOf(*this).
+#define DEFINE_POLYLINE_CURVE_QUERIES(Class, curveOf)                                        \
+  Acad::ErrorStatus Class::getStartParam(double& param) const {                              \
+    return curveOf(*this).startParam(param);                                                 \
+  }                                                                                          \
+  Acad::ErrorStatus Class::getEndParam(double& param) const {                                \
+    return curveOf(*this).endParam(param);                                                   \
+  }                                                                                          \
+  Acad::ErrorStatus Class::getStartPoint(AcGePoint3d& point) const {                         \
+    return curveOf(*this).startPoint(point);                                                 \
+  }                                                                                          \
+  Acad::ErrorStatus Class::getEndPoint(AcGePoint3d& point) const {                           \
+    return curveOf(*this).endPoint(point);                                                   \
+  }                                                                                          \
+  Acad::ErrorStatus Class::getPointAtParam(double param, AcGePoint3d& point) const {         \
+    return curveOf(*this).pointAtParam(param, point);                                        \
+  }                                                                                          \
+  Acad::ErrorStatus Class::getParamAtPoint(const AcGePoint3d& point, double& param) const {  \
+    return curveOf(*this).paramAtPoint(point, param);                                        \
+  }                                                                                          \
+  Acad::ErrorStatus Class::getDistAtParam(double param, double& dist) const {                \
+    return curveOf(*this).distAtParam(param, dist);                                          \
+  }                                                                                          \
+  Acad::ErrorStatus Class::getParamAtDist(double dist, double& param) const {                \
+    return curveOf(*this).paramAtDist(dist, param);                                          \
+  }                                                                                          \
+  Acad::ErrorStatus Class::getFirstDeriv(double param, AcGeVector3d& deriv) const {          \
+    return curveOf(*this).firstDeriv(param, deriv);                                          \
+  }                                                                                          \
+  Acad::ErrorStatus Class::getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest, \
+                                             bool extend) const {                            \
+    return curveOf(*this).closestPointTo(given, closest, extend);                            \
+  }                                                                                          \
+  Acad::ErrorStatus Class::getArea(double& area) const { return curveOf(*this).area(area); }

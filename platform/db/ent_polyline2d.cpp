@@ -8,6 +8,7 @@
 #include "db/dbextents.h"
 #include "db/dbfiler.h"
 #include "db/dbpoly.h"
+#include "db/ent_fields.h"
 #include "db/ent_followers.h"
 #include "db/ent_paths.h"
 #include "db/ent_support.h"
@@ -36,29 +37,17 @@ AcDb::Vertex2dType AcDb2dVertex::vertexType() const {
 }
 
 Acad::ErrorStatus AcDb2dVertex::setPosition(const AcGePoint3d& position) {
-  assertWriteEnabled();
-  position_ = position;
-  return Acad::eOk;
+  return assignMember(position_, position);
 }
 
 Acad::ErrorStatus AcDb2dVertex::setStartWidth(double width) {
   if (width < 0.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  startWidth_ = width;
-  return Acad::eOk;
+  return assignMember(startWidth_, width);
 }
 
 Acad::ErrorStatus AcDb2dVertex::setEndWidth(double width) {
   if (width < 0.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  endWidth_ = width;
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDb2dVertex::setBulge(double bulge) {
-  assertWriteEnabled();
-  bulge_ = bulge;
-  return Acad::eOk;
+  return assignMember(endWidth_, width);
 }
 
 Acad::ErrorStatus AcDb2dVertex::useTangent() {
@@ -81,17 +70,13 @@ Acad::ErrorStatus AcDb2dVertex::setTangent(double angle) {
 }
 
 Acad::ErrorStatus AcDb2dVertex::setVertexIdentifier(Adesk::Int32 identifier) {
-  assertWriteEnabled();
-  identifier_ = identifier;
-  return Acad::eOk;
+  return assignMember(identifier_, identifier);
 }
 
 // On its own a vertex knows no coordinate system: its polyline moves it properly (transformBy of
 // the polyline); this moves the stored position as it is.
 Acad::ErrorStatus AcDb2dVertex::transformBy(const AcGeMatrix3d& transform) {
-  assertWriteEnabled();
-  position_ = transform * position_;
-  return Acad::eOk;
+  return assignMember(position_, transform * position_);
 }
 
 Acad::ErrorStatus AcDb2dVertex::dxfOutFields(AcDbDxfFiler* filer) const {
@@ -101,9 +86,9 @@ Acad::ErrorStatus AcDb2dVertex::dxfOutFields(AcDbDxfFiler* filer) const {
   filer->writeString(100, L"AcDbVertex");
   filer->writeString(100, L"AcDb2dVertex");
   filer->writePoint3d(10, position_);
-  if (startWidth_ != 0.0 || every) filer->writeDouble(40, startWidth_);
-  if (endWidth_ != 0.0 || every) filer->writeDouble(41, endWidth_);
-  if (bulge_ != 0.0 || every) filer->writeDouble(42, bulge_);
+  entfile::writeUnlessZero(filer, 40, startWidth_);
+  entfile::writeUnlessZero(filer, 41, endWidth_);
+  entfile::writeUnlessZero(filer, 42, bulge_);
   filer->writeInt16(70, vertexFlags());
   if ((flags_ & 2) != 0 || every) entfile::writeAngle(filer, 50, tangent_);
   if (identifier_ != 0 || every) filer->writeInt32(91, identifier_);
@@ -111,31 +96,12 @@ Acad::ErrorStatus AcDb2dVertex::dxfOutFields(AcDbDxfFiler* filer) const {
 }
 
 bool AcDb2dVertex::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
-  switch (item.code) {
-    case 10:
-      position_ = entfile::pointOf(item);
-      return true;
-    case 40:
-      startWidth_ = entfile::realOf(item);
-      return true;
-    case 41:
-      endWidth_ = entfile::realOf(item);
-      return true;
-    case 42:
-      bulge_ = entfile::realOf(item);
-      return true;
-    case 70:
-      flags_ = entfile::intOf(item);
-      return true;
-    case 50:
-      tangent_ = ge::normalizeAngle(entfile::angleOf(item));
-      return true;
-    case 91:
-      identifier_ = entfile::intOf(item);
-      return true;
-    default:
-      return AcDbVertex::dxfInItem(filer, item);
-  }
+  using entfile::Field;
+  return entfile::readField(
+             item, {Field::point(10, position_), Field::real(40, startWidth_),
+                    Field::real(41, endWidth_), Field::real(42, bulge_), Field::integer(70, flags_),
+                    Field::reducedAngle(50, tangent_), Field::integer(91, identifier_)}) ||
+         AcDbVertex::dxfInItem(filer, item);
 }
 
 // AcDb2dPolyline.
@@ -217,29 +183,12 @@ Acad::ErrorStatus AcDb2dPolyline::makeOpen() {
 
 Acad::ErrorStatus AcDb2dPolyline::setDefaultStartWidth(double width) {
   if (width < 0.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  defaultStartWidth_ = width;
-  return Acad::eOk;
+  return assignMember(defaultStartWidth_, width);
 }
 
 Acad::ErrorStatus AcDb2dPolyline::setDefaultEndWidth(double width) {
   if (width < 0.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  defaultEndWidth_ = width;
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDb2dPolyline::setThickness(double thickness) {
-  assertWriteEnabled();
-  thickness_ = thickness;
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDb2dPolyline::setNormal(const AcGeVector3d& normal) {
-  if (normal.isZeroLength()) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  normal_ = normal.normal();
-  return Acad::eOk;
+  return assignMember(defaultEndWidth_, width);
 }
 
 Acad::ErrorStatus AcDb2dPolyline::setElevation(double elevation) {
@@ -316,19 +265,12 @@ Acad::ErrorStatus AcDb2dPolyline::insertVertexAt(const AcDb2dVertex* indexVertex
 Acad::ErrorStatus AcDb2dPolyline::insertVertexAt(AcDbObjectId& newId, AcDbObjectId indexVertexId,
                                                  AcDb2dVertex* newVertex) {
   assertWriteEnabled();
-  const AcDbEntity* after = this;
-  if (!indexVertexId.isNull()) {
-    after = peekObject<AcDbEntity>(indexVertexId);
-    if (after == nullptr || !followers_->contains(indexVertexId)) return Acad::eInvalidInput;
-  }
-  return followers_->insertAfter(after, newVertex, &newId);
+  return followers_->insertAfterId(indexVertexId, newVertex, &newId);
 }
 
 Acad::ErrorStatus AcDb2dPolyline::openVertex(AcDb2dVertex*& vertex, AcDbObjectId id,
                                              AcDb::OpenMode mode, bool openErased) const {
-  vertex = nullptr;
-  if (!followers_->contains(id)) return Acad::eInvalidInput;
-  return acdbOpenObject(vertex, id, mode, openErased);
+  return followers_->open(vertex, id, mode, openErased);
 }
 
 AcDbObjectIterator* AcDb2dPolyline::vertexIterator() const { return followers_->iterator(); }
@@ -340,40 +282,7 @@ AcGePoint3d AcDb2dPolyline::vertexPosition(const AcDb2dVertex& vertex) const {
 
 // Curve queries.
 
-Acad::ErrorStatus AcDb2dPolyline::getStartParam(double& param) const {
-  return planarCurveOf(*this).startParam(param);
-}
-Acad::ErrorStatus AcDb2dPolyline::getEndParam(double& param) const {
-  return planarCurveOf(*this).endParam(param);
-}
-Acad::ErrorStatus AcDb2dPolyline::getStartPoint(AcGePoint3d& point) const {
-  return planarCurveOf(*this).startPoint(point);
-}
-Acad::ErrorStatus AcDb2dPolyline::getEndPoint(AcGePoint3d& point) const {
-  return planarCurveOf(*this).endPoint(point);
-}
-Acad::ErrorStatus AcDb2dPolyline::getPointAtParam(double param, AcGePoint3d& point) const {
-  return planarCurveOf(*this).pointAtParam(param, point);
-}
-Acad::ErrorStatus AcDb2dPolyline::getParamAtPoint(const AcGePoint3d& point, double& param) const {
-  return planarCurveOf(*this).paramAtPoint(point, param);
-}
-Acad::ErrorStatus AcDb2dPolyline::getDistAtParam(double param, double& dist) const {
-  return planarCurveOf(*this).distAtParam(param, dist);
-}
-Acad::ErrorStatus AcDb2dPolyline::getParamAtDist(double dist, double& param) const {
-  return planarCurveOf(*this).paramAtDist(dist, param);
-}
-Acad::ErrorStatus AcDb2dPolyline::getFirstDeriv(double param, AcGeVector3d& deriv) const {
-  return planarCurveOf(*this).firstDeriv(param, deriv);
-}
-Acad::ErrorStatus AcDb2dPolyline::getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,
-                                                    bool extend) const {
-  return planarCurveOf(*this).closestPointTo(given, closest, extend);
-}
-Acad::ErrorStatus AcDb2dPolyline::getArea(double& area) const {
-  return planarCurveOf(*this).area(area);
-}
+DEFINE_POLYLINE_CURVE_QUERIES(AcDb2dPolyline, planarCurveOf)
 
 Acad::ErrorStatus AcDb2dPolyline::getOffsetCurves(double distance, AcDbVoidPtrArray& curves) const {
   PlanarPathCurve curve = planarCurveOf(*this);
@@ -453,44 +362,31 @@ Acad::ErrorStatus AcDb2dPolyline::dxfOutFields(AcDbDxfFiler* filer) const {
   filer->writeString(100, L"AcDb2dPolyline");
   filer->writeInt16(66, 1);
   filer->writePoint3d(10, AcGePoint3d(0.0, 0.0, elevation_));
-  if (thickness_ != 0.0 || every) filer->writeDouble(39, thickness_);
+  entfile::writeUnlessZero(filer, 39, thickness_);
   filer->writeInt16(70, flags_);
-  if (defaultStartWidth_ != 0.0 || every) filer->writeDouble(40, defaultStartWidth_);
-  if (defaultEndWidth_ != 0.0 || every) filer->writeDouble(41, defaultEndWidth_);
+  entfile::writeUnlessZero(filer, 40, defaultStartWidth_);
+  entfile::writeUnlessZero(filer, 41, defaultEndWidth_);
   if (curveType_ != 0 || every) filer->writeInt16(75, curveType_);
-  if (!entgeom::isZAxis(normal_) || every) filer->writeVector3d(210, normal_);
+  entfile::writeNormal(filer, normal_);
   return Acad::eOk;
 }
 
 bool AcDb2dPolyline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
+  using entfile::Field;
   switch (item.code) {
     case 66:
       return true;  // followers come anyway
     case 10:
       elevation_ = entfile::pointOf(item).z;
       return true;
-    case 30:
-      elevation_ = entfile::realOf(item);
-      return true;
-    case 39:
-      thickness_ = entfile::realOf(item);
-      return true;
     case 70:
       flags_ = entfile::intOf(item) & (1 | 2 | 4 | 128);
       return true;
-    case 40:
-      defaultStartWidth_ = entfile::realOf(item);
-      return true;
-    case 41:
-      defaultEndWidth_ = entfile::realOf(item);
-      return true;
-    case 75:
-      curveType_ = entfile::intOf(item);
-      return true;
-    case 210:
-      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
-      return true;
     default:
-      return AcDbCurve::dxfInItem(filer, item);
+      return entfile::readField(
+                 item, {Field::real(30, elevation_), Field::real(39, thickness_),
+                        Field::real(40, defaultStartWidth_), Field::real(41, defaultEndWidth_),
+                        Field::integer(75, curveType_), Field::normal(210, normal_)}) ||
+             AcDbCurve::dxfInItem(filer, item);
   }
 }

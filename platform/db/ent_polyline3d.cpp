@@ -3,6 +3,7 @@
 #include "db/dbextents.h"
 #include "db/dbfiler.h"
 #include "db/dbpoly.h"
+#include "db/ent_fields.h"
 #include "db/ent_followers.h"
 #include "db/ent_paths.h"
 #include "db/ent_support.h"
@@ -21,37 +22,27 @@ AcDb::Vertex3dType AcDb3dPolylineVertex::vertexType() const {
 }
 
 Acad::ErrorStatus AcDb3dPolylineVertex::setPosition(const AcGePoint3d& position) {
-  assertWriteEnabled();
-  position_ = position;
-  return Acad::eOk;
+  return assignMember(position_, position);
 }
 
 Acad::ErrorStatus AcDb3dPolylineVertex::transformBy(const AcGeMatrix3d& transform) {
-  assertWriteEnabled();
-  position_ = transform * position_;
-  return Acad::eOk;
+  return assignMember(position_, transform * position_);
 }
 
 Acad::ErrorStatus AcDb3dPolylineVertex::dxfOutFields(AcDbDxfFiler* filer) const {
-  Acad::ErrorStatus es = AcDbVertex::dxfOutFields(filer);
-  if (es != Acad::eOk) return es;
-  filer->writeString(100, L"AcDbVertex");
-  filer->writeString(100, L"AcDb3dPolylineVertex");
-  filer->writePoint3d(10, position_);
-  filer->writeInt16(70, vertexFlags());
-  return Acad::eOk;
+  return entfile::writePositionVertex(AcDbVertex::dxfOutFields(filer), filer,
+                                      L"AcDb3dPolylineVertex", position_, vertexFlags());
 }
 
 bool AcDb3dPolylineVertex::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
+  using entfile::Field;
   switch (item.code) {
-    case 10:
-      position_ = entfile::pointOf(item);
-      return true;
     case 70:
       flags_ = entfile::intOf(item) | 32;
       return true;
     default:
-      return AcDbVertex::dxfInItem(filer, item);
+      return entfile::readField(item, {Field::point(10, position_)}) ||
+             AcDbVertex::dxfInItem(filer, item);
   }
 }
 
@@ -124,57 +115,17 @@ Acad::ErrorStatus AcDb3dPolyline::appendVertex(AcDbObjectId& id, AcDb3dPolylineV
 Acad::ErrorStatus AcDb3dPolyline::insertVertexAt(AcDbObjectId& newId, AcDbObjectId indexVertexId,
                                                  AcDb3dPolylineVertex* newVertex) {
   assertWriteEnabled();
-  const AcDbEntity* after = this;
-  if (!indexVertexId.isNull()) {
-    after = peekObject<AcDbEntity>(indexVertexId);
-    if (after == nullptr || !followers_->contains(indexVertexId)) return Acad::eInvalidInput;
-  }
-  return followers_->insertAfter(after, newVertex, &newId);
+  return followers_->insertAfterId(indexVertexId, newVertex, &newId);
 }
 
 Acad::ErrorStatus AcDb3dPolyline::openVertex(AcDb3dPolylineVertex*& vertex, AcDbObjectId id,
                                              AcDb::OpenMode mode, bool openErased) const {
-  vertex = nullptr;
-  if (!followers_->contains(id)) return Acad::eInvalidInput;
-  return acdbOpenObject(vertex, id, mode, openErased);
+  return followers_->open(vertex, id, mode, openErased);
 }
 
 AcDbObjectIterator* AcDb3dPolyline::vertexIterator() const { return followers_->iterator(); }
 
-Acad::ErrorStatus AcDb3dPolyline::getStartParam(double& param) const {
-  return pointChainOf(*this).startParam(param);
-}
-Acad::ErrorStatus AcDb3dPolyline::getEndParam(double& param) const {
-  return pointChainOf(*this).endParam(param);
-}
-Acad::ErrorStatus AcDb3dPolyline::getStartPoint(AcGePoint3d& point) const {
-  return pointChainOf(*this).startPoint(point);
-}
-Acad::ErrorStatus AcDb3dPolyline::getEndPoint(AcGePoint3d& point) const {
-  return pointChainOf(*this).endPoint(point);
-}
-Acad::ErrorStatus AcDb3dPolyline::getPointAtParam(double param, AcGePoint3d& point) const {
-  return pointChainOf(*this).pointAtParam(param, point);
-}
-Acad::ErrorStatus AcDb3dPolyline::getParamAtPoint(const AcGePoint3d& point, double& param) const {
-  return pointChainOf(*this).paramAtPoint(point, param);
-}
-Acad::ErrorStatus AcDb3dPolyline::getDistAtParam(double param, double& dist) const {
-  return pointChainOf(*this).distAtParam(param, dist);
-}
-Acad::ErrorStatus AcDb3dPolyline::getParamAtDist(double dist, double& param) const {
-  return pointChainOf(*this).paramAtDist(dist, param);
-}
-Acad::ErrorStatus AcDb3dPolyline::getFirstDeriv(double param, AcGeVector3d& deriv) const {
-  return pointChainOf(*this).firstDeriv(param, deriv);
-}
-Acad::ErrorStatus AcDb3dPolyline::getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,
-                                                    bool extend) const {
-  return pointChainOf(*this).closestPointTo(given, closest, extend);
-}
-Acad::ErrorStatus AcDb3dPolyline::getArea(double& area) const {
-  return pointChainOf(*this).area(area);
-}
+DEFINE_POLYLINE_CURVE_QUERIES(AcDb3dPolyline, pointChainOf)
 
 Acad::ErrorStatus AcDb3dPolyline::getGeomExtents(AcDbExtents& extents) const {
   extents = AcDbExtents();
@@ -205,6 +156,7 @@ Acad::ErrorStatus AcDb3dPolyline::dxfOutFields(AcDbDxfFiler* filer) const {
 }
 
 bool AcDb3dPolyline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
+  using entfile::Field;
   switch (item.code) {
     case 66:
     case 10:
@@ -213,10 +165,8 @@ bool AcDb3dPolyline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
     case 70:
       flags_ = (entfile::intOf(item) & (1 | 4 | 128)) | 8;
       return true;
-    case 75:
-      curveType_ = entfile::intOf(item);
-      return true;
     default:
-      return AcDbCurve::dxfInItem(filer, item);
+      return entfile::readField(item, {Field::integer(75, curveType_)}) ||
+             AcDbCurve::dxfInItem(filer, item);
   }
 }

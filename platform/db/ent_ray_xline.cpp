@@ -5,6 +5,7 @@
 #include "db/dbents.h"
 #include "db/dbextents.h"
 #include "db/dbfiler.h"
+#include "db/ent_fields.h"
 #include "db/ent_support.h"
 #include "ge/gegbl.h"
 #include "ge/gemat3d.h"
@@ -60,22 +61,62 @@ void transformLine(const AcGeMatrix3d& transform, AcGePoint3d& base, AcGeVector3
 
 }  // namespace
 
-// AcDbRay.
+// The members a ray and a construction line define alike: a base point and a unit direction, set,
+// queried through Unbounded (backwards: whether the line runs back past its base), offset,
+// transformed and filed (the subclass marker, 10 and 11) the same way.
+#define DEFINE_UNBOUNDED_LINE_MEMBERS(Class, backwards, marker)                                 \
+  Class::Class() = default;                                                                     \
+  void Class::setBasePoint(const AcGePoint3d& point) { assignMember(base_, point); }            \
+  void Class::setUnitDir(const AcGeVector3d& direction) {                                       \
+    if (!direction.isZeroLength()) assignMember(direction_, direction.normal());                \
+  }                                                                                             \
+  void Class::setSecondPoint(const AcGePoint3d& point) { setUnitDir(point - base_); }           \
+  Acad::ErrorStatus Class::getPointAtParam(double param, AcGePoint3d& point) const {            \
+    return Unbounded{base_, direction_, backwards}.pointAt(param, point);                       \
+  }                                                                                             \
+  Acad::ErrorStatus Class::getParamAtPoint(const AcGePoint3d& point, double& param) const {     \
+    return Unbounded{base_, direction_, backwards}.paramAt(point, param);                       \
+  }                                                                                             \
+  Acad::ErrorStatus Class::getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,    \
+                                             bool extend) const {                               \
+    return Unbounded{base_, direction_, backwards}.closest(given, closest, extend);             \
+  }                                                                                             \
+  Acad::ErrorStatus Class::getOffsetCurves(double distance, AcDbVoidPtrArray& curves) const {   \
+    AcGePoint3d base;                                                                           \
+    Unbounded{base_, direction_, backwards}.offset(distance, base);                             \
+    auto* copy = new Class();                                                                   \
+    copy->setPropertiesFrom(this);                                                              \
+    copy->base_ = base;                                                                         \
+    copy->direction_ = direction_;                                                              \
+    curves.append(copy);                                                                        \
+    return Acad::eOk;                                                                           \
+  }                                                                                             \
+  /* Unbounded entities have no box: drawing extents leave them out, as the host's do. */       \
+  Acad::ErrorStatus Class::getGeomExtents(AcDbExtents&) const { return Acad::eInvalidExtents; } \
+  Acad::ErrorStatus Class::transformBy(const AcGeMatrix3d& transform) {                         \
+    assertWriteEnabled();                                                                       \
+    transformLine(transform, base_, direction_);                                                \
+    return Acad::eOk;                                                                           \
+  }                                                                                             \
+  Acad::ErrorStatus Class::dxfOutFields(AcDbDxfFiler* filer) const {                            \
+    Acad::ErrorStatus es = AcDbCurve::dxfOutFields(filer);                                      \
+    if (es != Acad::eOk) return es;                                                             \
+    filer->writeString(100, marker);                                                            \
+    filer->writePoint3d(10, base_);                                                             \
+    filer->writeVector3d(11, direction_);                                                       \
+    return Acad::eOk;                                                                           \
+  }                                                                                             \
+  bool Class::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {                             \
+    using entfile::Field;                                                                       \
+    return entfile::readField(item,                                                             \
+                              {Field::point(10, base_), Field::direction(11, direction_)}) ||   \
+           AcDbCurve::dxfInItem(filer, item);                                                   \
+  }
 
-AcDbRay::AcDbRay() = default;
+DEFINE_UNBOUNDED_LINE_MEMBERS(AcDbRay, false, L"AcDbRay")
+DEFINE_UNBOUNDED_LINE_MEMBERS(AcDbXline, true, L"AcDbXline")
 
-void AcDbRay::setBasePoint(const AcGePoint3d& point) {
-  assertWriteEnabled();
-  base_ = point;
-}
-
-void AcDbRay::setUnitDir(const AcGeVector3d& direction) {
-  if (direction.isZeroLength()) return;
-  assertWriteEnabled();
-  direction_ = direction.normal();
-}
-
-void AcDbRay::setSecondPoint(const AcGePoint3d& point) { setUnitDir(point - base_); }
+// AcDbRay: the end queries of a line that starts at its base point.
 
 Acad::ErrorStatus AcDbRay::getStartParam(double& param) const {
   param = 0.0;
@@ -90,12 +131,6 @@ Acad::ErrorStatus AcDbRay::getStartPoint(AcGePoint3d& point) const {
   return Acad::eOk;
 }
 Acad::ErrorStatus AcDbRay::getEndPoint(AcGePoint3d&) const { return Acad::eNotApplicable; }
-Acad::ErrorStatus AcDbRay::getPointAtParam(double param, AcGePoint3d& point) const {
-  return Unbounded{base_, direction_, false}.pointAt(param, point);
-}
-Acad::ErrorStatus AcDbRay::getParamAtPoint(const AcGePoint3d& point, double& param) const {
-  return Unbounded{base_, direction_, false}.paramAt(point, param);
-}
 Acad::ErrorStatus AcDbRay::getDistAtParam(double param, double& dist) const {
   if (param < -1e-10) return Acad::eInvalidInput;
   dist = std::max(param, 0.0);
@@ -111,66 +146,8 @@ Acad::ErrorStatus AcDbRay::getFirstDeriv(double param, AcGeVector3d& deriv) cons
   deriv = direction_;
   return Acad::eOk;
 }
-Acad::ErrorStatus AcDbRay::getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,
-                                             bool extend) const {
-  return Unbounded{base_, direction_, false}.closest(given, closest, extend);
-}
-Acad::ErrorStatus AcDbRay::getOffsetCurves(double distance, AcDbVoidPtrArray& curves) const {
-  AcGePoint3d base;
-  Unbounded{base_, direction_, false}.offset(distance, base);
-  auto* ray = new AcDbRay();
-  ray->setPropertiesFrom(this);
-  ray->base_ = base;
-  ray->direction_ = direction_;
-  curves.append(ray);
-  return Acad::eOk;
-}
-// Unbounded entities have no box: drawing extents leave them out, as the host's do.
-Acad::ErrorStatus AcDbRay::getGeomExtents(AcDbExtents&) const { return Acad::eInvalidExtents; }
-Acad::ErrorStatus AcDbRay::transformBy(const AcGeMatrix3d& transform) {
-  assertWriteEnabled();
-  transformLine(transform, base_, direction_);
-  return Acad::eOk;
-}
-Acad::ErrorStatus AcDbRay::dxfOutFields(AcDbDxfFiler* filer) const {
-  Acad::ErrorStatus es = AcDbCurve::dxfOutFields(filer);
-  if (es != Acad::eOk) return es;
-  filer->writeString(100, L"AcDbRay");
-  filer->writePoint3d(10, base_);
-  filer->writeVector3d(11, direction_);
-  return Acad::eOk;
-}
-bool AcDbRay::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
-  switch (item.code) {
-    case 10:
-      base_ = entfile::pointOf(item);
-      return true;
-    case 11: {
-      AcGeVector3d d = entfile::vectorOf(item);
-      if (!d.isZeroLength()) direction_ = d.normal();
-      return true;
-    }
-    default:
-      return AcDbCurve::dxfInItem(filer, item);
-  }
-}
 
-// AcDbXline.
-
-AcDbXline::AcDbXline() = default;
-
-void AcDbXline::setBasePoint(const AcGePoint3d& point) {
-  assertWriteEnabled();
-  base_ = point;
-}
-
-void AcDbXline::setUnitDir(const AcGeVector3d& direction) {
-  if (direction.isZeroLength()) return;
-  assertWriteEnabled();
-  direction_ = direction.normal();
-}
-
-void AcDbXline::setSecondPoint(const AcGePoint3d& point) { setUnitDir(point - base_); }
+// AcDbXline: the end queries of a line without end either way.
 
 Acad::ErrorStatus AcDbXline::getStartParam(double& param) const {
   param = -AcGe::kInfinity;
@@ -182,12 +159,6 @@ Acad::ErrorStatus AcDbXline::getEndParam(double& param) const {
 }
 Acad::ErrorStatus AcDbXline::getStartPoint(AcGePoint3d&) const { return Acad::eNotApplicable; }
 Acad::ErrorStatus AcDbXline::getEndPoint(AcGePoint3d&) const { return Acad::eNotApplicable; }
-Acad::ErrorStatus AcDbXline::getPointAtParam(double param, AcGePoint3d& point) const {
-  return Unbounded{base_, direction_, true}.pointAt(param, point);
-}
-Acad::ErrorStatus AcDbXline::getParamAtPoint(const AcGePoint3d& point, double& param) const {
-  return Unbounded{base_, direction_, true}.paramAt(point, param);
-}
 // Distances along a construction line count from its base point, signed like the parameter.
 Acad::ErrorStatus AcDbXline::getDistAtParam(double param, double& dist) const {
   dist = param;
@@ -200,46 +171,4 @@ Acad::ErrorStatus AcDbXline::getParamAtDist(double dist, double& param) const {
 Acad::ErrorStatus AcDbXline::getFirstDeriv(double, AcGeVector3d& deriv) const {
   deriv = direction_;
   return Acad::eOk;
-}
-Acad::ErrorStatus AcDbXline::getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,
-                                               bool extend) const {
-  return Unbounded{base_, direction_, true}.closest(given, closest, extend);
-}
-Acad::ErrorStatus AcDbXline::getOffsetCurves(double distance, AcDbVoidPtrArray& curves) const {
-  AcGePoint3d base;
-  Unbounded{base_, direction_, true}.offset(distance, base);
-  auto* xline = new AcDbXline();
-  xline->setPropertiesFrom(this);
-  xline->base_ = base;
-  xline->direction_ = direction_;
-  curves.append(xline);
-  return Acad::eOk;
-}
-Acad::ErrorStatus AcDbXline::getGeomExtents(AcDbExtents&) const { return Acad::eInvalidExtents; }
-Acad::ErrorStatus AcDbXline::transformBy(const AcGeMatrix3d& transform) {
-  assertWriteEnabled();
-  transformLine(transform, base_, direction_);
-  return Acad::eOk;
-}
-Acad::ErrorStatus AcDbXline::dxfOutFields(AcDbDxfFiler* filer) const {
-  Acad::ErrorStatus es = AcDbCurve::dxfOutFields(filer);
-  if (es != Acad::eOk) return es;
-  filer->writeString(100, L"AcDbXline");
-  filer->writePoint3d(10, base_);
-  filer->writeVector3d(11, direction_);
-  return Acad::eOk;
-}
-bool AcDbXline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
-  switch (item.code) {
-    case 10:
-      base_ = entfile::pointOf(item);
-      return true;
-    case 11: {
-      AcGeVector3d d = entfile::vectorOf(item);
-      if (!d.isZeroLength()) direction_ = d.normal();
-      return true;
-    }
-    default:
-      return AcDbCurve::dxfInItem(filer, item);
-  }
 }

@@ -6,6 +6,7 @@
 #include "db/dbextents.h"
 #include "db/dbfiler.h"
 #include "db/dbspline.h"
+#include "db/ent_fields.h"
 #include "db/ent_support.h"
 #include "ge/gebbnd3d.h"
 #include "ge/gemat3d.h"
@@ -466,13 +467,8 @@ Acad::ErrorStatus AcDbSpline::dxfInFields(AcDbDxfFiler* filer) {
 }
 
 bool AcDbSpline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
+  using entfile::Field;
   switch (item.code) {
-    case 210:
-      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
-      return true;
-    case 70:
-      flags_ = entfile::intOf(item);
-      return true;
     case 71:
       degree_ = std::clamp(entfile::intOf(item), 1, 25);
       return true;
@@ -480,23 +476,6 @@ bool AcDbSpline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
     case 73:
     case 74:
       return true;  // counts: the lists tell
-    case 42:
-      knotTolerance_ = entfile::realOf(item);
-      return true;
-    case 43:
-      controlTolerance_ = entfile::realOf(item);
-      return true;
-    case 44:
-      fitTolerance_ = entfile::realOf(item);
-      return true;
-    case 12:
-      startTangent_ = entfile::vectorOf(item);
-      tangentsGiven_ = true;
-      return true;
-    case 13:
-      endTangent_ = entfile::vectorOf(item);
-      tangentsGiven_ = true;
-      return true;
     case 40:
       knots_.push_back(entfile::realOf(item));
       return true;
@@ -513,6 +492,12 @@ bool AcDbSpline::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       controlFromFit_ = entfile::intOf(item) != 0;
       return true;
     default:
-      return AcDbCurve::dxfInItem(filer, item);
+      return entfile::readField(
+                 item, {Field::normal(210, normal_), Field::integer(70, flags_),
+                        Field::real(42, knotTolerance_), Field::real(43, controlTolerance_),
+                        Field::real(44, fitTolerance_),
+                        Field::vector(12, startTangent_).flagging(tangentsGiven_),
+                        Field::vector(13, endTangent_).flagging(tangentsGiven_)}) ||
+             AcDbCurve::dxfInItem(filer, item);
   }
 }

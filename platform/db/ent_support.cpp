@@ -77,6 +77,10 @@ AcDbObjectId textStyleByName(AcDbDxfFiler* filer, const AcDbObject* object,
   return id;
 }
 
+AcDbObjectId textStyleOf(AcDbDxfFiler* filer, const AcDbObject* object, const DxfItem& item) {
+  return item.kind == DxfKind::kId ? item.id : textStyleByName(filer, object, item.text);
+}
+
 AcDbObjectId blockByName(AcDbDxfFiler* filer, const AcDbObject* object, const std::wstring& name) {
   AcDbDatabase* db = nameDatabase(filer, object);
   if (db == nullptr || name.empty()) return AcDbObjectId();
@@ -185,6 +189,28 @@ bool isMirroring(const AcGeMatrix3d& transform) {
                e[0][1] * (e[1][0] * e[2][2] - e[1][2] * e[2][0]) +
                e[0][2] * (e[1][0] * e[2][1] - e[1][1] * e[2][0]);
   return det < 0.0;
+}
+
+void transformNormal(const AcGeMatrix3d& transform, AcGeVector3d& normal, double& thickness) {
+  AcGeVector3d n = transform * normal;
+  if (n.isZeroLength()) return;
+  thickness *= n.length();
+  normal = n.normal();
+}
+
+Acad::ErrorStatus cornerExtents(Acad::ErrorStatus cornersStatus, const AcGePoint3dArray& corners,
+                                AcDbExtents& extents) {
+  extents = AcDbExtents();
+  if (cornersStatus != Acad::eOk) return cornersStatus;
+  for (const AcGePoint3d& p : corners) extents.addPoint(p);
+  return Acad::eOk;
+}
+
+bool similarityOfPlane(const AcGeMatrix3d& transform, const AcGeVector3d& normal, double& scale,
+                       AcGeVector3d& transformedNormal) {
+  if (!uniformScaleInPlane(transform, normal, scale)) return false;
+  transformedNormal = transform * normal;
+  return !transformedNormal.isZeroLength();
 }
 
 }  // namespace entgeom

@@ -3,11 +3,13 @@
 #pragma once
 #include <string>
 
+#include "db/acadstrc.h"
 #include "db/dbfiler.h"
 #include "db/dbid.h"
 #include "db/dbtag.h"
 #include "ge/gemat3d.h"
 #include "ge/gepnt3d.h"
+#include "ge/gept3dar.h"
 #include "ge/gevec3d.h"
 
 class AcDbObject;
@@ -41,6 +43,8 @@ AcDbDatabase* nameDatabase(const AcDbDxfFiler* filer, const AcDbObject* object);
 // filer); an empty name gives null.
 AcDbObjectId textStyleByName(AcDbDxfFiler* filer, const AcDbObject* object,
                              const std::wstring& name);
+// The text style an item names: the id itself (copies), or the style of that name as above.
+AcDbObjectId textStyleOf(AcDbDxfFiler* filer, const AcDbObject* object, const DxfItem& item);
 // A block definition by name, or null (reported) when the drawing has none of that name.
 AcDbObjectId blockByName(AcDbDxfFiler* filer, const AcDbObject* object, const std::wstring& name);
 // The name of a symbol table record, or empty.
@@ -79,6 +83,21 @@ bool uniformScaleInPlane(const AcGeMatrix3d& transform, const AcGeVector3d& norm
 // perpendicular).
 void addArcExtents(AcDbExtents& extents, const AcGePoint3d& center, const AcGeVector3d& xAxis,
                    const AcGeVector3d& yAxis, double radius, double startAngle, double sweep);
+
+// What a transform does to a planar entity that only similarities of its plane may move (texts):
+// the factor lengths in the plane scale by, and the image of the normal. False when lengths do not
+// scale alike or the normal vanishes.
+bool similarityOfPlane(const AcGeMatrix3d& transform, const AcGeVector3d& normal, double& scale,
+                       AcGeVector3d& transformedNormal);
+
+// Carries a normal and an extrusion thickness through a transform: the thickness scales as the
+// normal does. A transform that flattens the normal to nothing leaves both as they were.
+void transformNormal(const AcGeMatrix3d& transform, AcGeVector3d& normal, double& thickness);
+
+// The extents of a box given by its corners (a text's bounding points): empty, with the status of
+// the corners' query, when that failed.
+Acad::ErrorStatus cornerExtents(Acad::ErrorStatus cornersStatus, const AcGePoint3dArray& corners,
+                                AcDbExtents& extents);
 
 // True when the transform reverses orientation (negative determinant of its linear part).
 bool isMirroring(const AcGeMatrix3d& transform);

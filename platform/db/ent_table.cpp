@@ -71,12 +71,6 @@ void AcDbTable::resizeCells(int rows, int columns) {
   cells_ = std::move(cells);
 }
 
-Acad::ErrorStatus AcDbTable::setTableStyle(AcDbObjectId style) {
-  assertWriteEnabled();
-  tableStyle_ = style;
-  return Acad::eOk;
-}
-
 AcGeVector3d AcDbTable::direction() const { return entgeom::ocsDirection(normal(), rotation()); }
 
 Acad::ErrorStatus AcDbTable::setDirection(const AcGeVector3d& direction) {
@@ -216,28 +210,20 @@ double AcDbTable::height() const {
 
 Acad::ErrorStatus AcDbTable::setHorzCellMargin(double margin) {
   if (margin < 0.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  horzMargin_ = margin;
-  return Acad::eOk;
+  return assignMember(horzMargin_, margin);
 }
 
 Acad::ErrorStatus AcDbTable::setVertCellMargin(double margin) {
   if (margin < 0.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  vertMargin_ = margin;
-  return Acad::eOk;
+  return assignMember(vertMargin_, margin);
 }
 
 Acad::ErrorStatus AcDbTable::suppressTitleRow(bool suppress) {
-  assertWriteEnabled();
-  titleSuppressed_ = suppress;
-  return Acad::eOk;
+  return assignMember(titleSuppressed_, suppress);
 }
 
 Acad::ErrorStatus AcDbTable::suppressHeaderRow(bool suppress) {
-  assertWriteEnabled();
-  headerSuppressed_ = suppress;
-  return Acad::eOk;
+  return assignMember(headerSuppressed_, suppress);
 }
 
 AcDb::RowType AcDbTable::rowType(int row) const {
@@ -612,8 +598,7 @@ bool AcDbTable::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
         chunks_.clear();
         break;
       case 7:
-        cell.style =
-            item.kind == DxfKind::kId ? item.id : entfile::textStyleByName(filer, this, item.text);
+        cell.style = entfile::textStyleOf(filer, this, item);
         break;
       case 140:
         cell.height = entfile::realOf(item);

@@ -11,6 +11,7 @@
 #include "db/dbents.h"
 #include "db/dbextents.h"
 #include "db/dbfiler.h"
+#include "db/ent_fields.h"
 #include "db/ent_support.h"
 #include "db/symbol_util.h"
 #include "ge/angles.h"
@@ -89,9 +90,7 @@ Acad::ErrorStatus AcDbText::setPosition(const AcGePoint3d& position) {
 }
 
 Acad::ErrorStatus AcDbText::setAlignmentPoint(const AcGePoint3d& point) {
-  assertWriteEnabled();
-  alignmentPoint_ = point;
-  return Acad::eOk;
+  return assignMember(alignmentPoint_, point);
 }
 
 bool AcDbText::isDefaultAlignment() const {
@@ -102,82 +101,45 @@ ACHAR* AcDbText::textString() const { return newHostString(text_); }
 
 Acad::ErrorStatus AcDbText::setTextString(const ACHAR* text) {
   if (text == nullptr) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  text_ = text;
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbText::setTextStyle(AcDbObjectId style) {
-  assertWriteEnabled();
-  style_ = style;
-  return Acad::eOk;
+  return assignMember(text_, text);
 }
 
 Acad::ErrorStatus AcDbText::setHeight(double height) {
   if (!(height > 0.0)) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  height_ = height;
-  return Acad::eOk;
+  return assignMember(height_, height);
 }
 
 Acad::ErrorStatus AcDbText::setWidthFactor(double factor) {
   if (!(factor > 0.0)) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  widthFactor_ = factor;
-  return Acad::eOk;
+  return assignMember(widthFactor_, factor);
 }
 
 Acad::ErrorStatus AcDbText::setRotation(double angle) {
-  assertWriteEnabled();
-  rotation_ = ge::normalizeAngle(angle);
-  return Acad::eOk;
+  return assignMember(rotation_, ge::normalizeAngle(angle));
 }
 
 Acad::ErrorStatus AcDbText::setOblique(double angle) {
   double a = std::remainder(angle, ge::kTwoPi);
   if (std::fabs(a) > kMaxOblique + 1e-12) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  oblique_ = a;
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbText::setThickness(double thickness) {
-  assertWriteEnabled();
-  thickness_ = thickness;
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbText::setNormal(const AcGeVector3d& normal) {
-  if (normal.isZeroLength()) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  normal_ = normal.normal();
-  return Acad::eOk;
+  return assignMember(oblique_, a);
 }
 
 Acad::ErrorStatus AcDbText::setHorizontalMode(AcDb::TextHorzMode mode) {
   if (mode < AcDb::kTextLeft || mode > AcDb::kTextFit) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  horizontalMode_ = mode;
-  return Acad::eOk;
+  return assignMember(horizontalMode_, mode);
 }
 
 Acad::ErrorStatus AcDbText::setVerticalMode(AcDb::TextVertMode mode) {
   if (mode < AcDb::kTextBase || mode > AcDb::kTextTop) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  verticalMode_ = mode;
-  return Acad::eOk;
+  return assignMember(verticalMode_, mode);
 }
 
 Acad::ErrorStatus AcDbText::mirrorInX(bool mirror) {
-  assertWriteEnabled();
-  generationFlags_ = mirror ? (generationFlags_ | 2) : (generationFlags_ & ~2);
-  return Acad::eOk;
+  return assignMember(generationFlags_, mirror ? (generationFlags_ | 2) : (generationFlags_ & ~2));
 }
 
 Acad::ErrorStatus AcDbText::mirrorInY(bool mirror) {
-  assertWriteEnabled();
-  generationFlags_ = mirror ? (generationFlags_ | 4) : (generationFlags_ & ~4);
-  return Acad::eOk;
+  return assignMember(generationFlags_, mirror ? (generationFlags_ | 4) : (generationFlags_ & ~4));
 }
 
 Acad::ErrorStatus AcDbText::adjustAlignment(const AcDbDatabase*) {
@@ -232,20 +194,15 @@ Acad::ErrorStatus AcDbText::getBoundingPoints(AcGePoint3dArray& points) const {
 }
 
 Acad::ErrorStatus AcDbText::getGeomExtents(AcDbExtents& extents) const {
-  extents = AcDbExtents();
   AcGePoint3dArray corners;
-  Acad::ErrorStatus es = getBoundingPoints(corners);
-  if (es != Acad::eOk) return es;
-  for (const AcGePoint3d& p : corners) extents.addPoint(p);
-  return Acad::eOk;
+  return entgeom::cornerExtents(getBoundingPoints(corners), corners, extents);
 }
 
 Acad::ErrorStatus AcDbText::transformBy(const AcGeMatrix3d& transform) {
   double scale = 0.0;
-  if (!entgeom::uniformScaleInPlane(transform, normal_, scale))
+  AcGeVector3d normal;
+  if (!entgeom::similarityOfPlane(transform, normal_, scale, normal))
     return Acad::eCannotScaleNonUniformly;
-  AcGeVector3d normal = transform * normal_;
-  if (normal.isZeroLength()) return Acad::eCannotScaleNonUniformly;
   assertWriteEnabled();
   AcGeVector3d along = transform * entgeom::ocsDirection(normal_, rotation_);
   bool mirror = entgeom::isMirroring(transform);
@@ -266,7 +223,7 @@ Acad::ErrorStatus AcDbText::transformBy(const AcGeMatrix3d& transform) {
 void AcDbText::dxfOutTextFields(AcDbDxfFiler* filer, bool plainText) const {
   bool every = entfile::writesEveryField(filer);
   filer->writeString(100, L"AcDbText");
-  if (thickness_ != 0.0 || every) filer->writeDouble(39, thickness_);
+  entfile::writeUnlessZero(filer, 39, thickness_);
   filer->writePoint3d(10, entgeom::worldToOcs(normal_, position_));
   filer->writeDouble(40, height_);
   filer->writeString(1, text_);
@@ -278,7 +235,7 @@ void AcDbText::dxfOutTextFields(AcDbDxfFiler* filer, bool plainText) const {
   if (horizontalMode_ != AcDb::kTextLeft || every) filer->writeInt16(72, horizontalMode_);
   if (!isDefaultAlignment() || every)
     filer->writePoint3d(11, entgeom::worldToOcs(normal_, alignmentPoint_));
-  if (!entgeom::isZAxis(normal_) || every) filer->writeVector3d(210, normal_);
+  entfile::writeNormal(filer, normal_);
   if (plainText) {
     filer->writeString(100, L"AcDbText");
     if (verticalMode_ != AcDb::kTextBase || every) filer->writeInt16(73, verticalMode_);
@@ -307,33 +264,16 @@ Acad::ErrorStatus AcDbText::dxfInFields(AcDbDxfFiler* filer) {
 }
 
 bool AcDbText::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
+  using entfile::Field;
   switch (item.code) {
-    case 10:
-      filePosition_ = entfile::pointOf(item);
-      positionRead_ = true;
-      return true;
-    case 11:
-      fileAlignment_ = entfile::pointOf(item);
-      alignmentRead_ = true;
-      return true;
-    case 40:
-      height_ = entfile::realOf(item);
-      return true;
     case 1:
       text_ = item.text;
-      return true;
-    case 50:
-      rotation_ = ge::normalizeAngle(entfile::angleOf(item));
-      return true;
-    case 41:
-      widthFactor_ = entfile::realOf(item);
       return true;
     case 51:
       oblique_ = std::remainder(entfile::angleOf(item), ge::kTwoPi);
       return true;
     case 7:
-      style_ =
-          item.kind == DxfKind::kId ? item.id : entfile::textStyleByName(filer, this, item.text);
+      style_ = entfile::textStyleOf(filer, this, item);
       return true;
     case 71:
       generationFlags_ = entfile::intOf(item) & 6;
@@ -348,13 +288,12 @@ bool AcDbText::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
       verticalMode_ = static_cast<AcDb::TextVertMode>(mode >= 0 && mode <= 3 ? mode : 0);
       return true;
     }
-    case 39:
-      thickness_ = entfile::realOf(item);
-      return true;
-    case 210:
-      normal_ = entgeom::unitNormal(entfile::vectorOf(item));
-      return true;
     default:
-      return AcDbEntity::dxfInItem(filer, item);
+      return entfile::readField(item, {Field::point(10, filePosition_).flagging(positionRead_),
+                                       Field::point(11, fileAlignment_).flagging(alignmentRead_),
+                                       Field::real(40, height_), Field::reducedAngle(50, rotation_),
+                                       Field::real(41, widthFactor_), Field::real(39, thickness_),
+                                       Field::normal(210, normal_)}) ||
+             AcDbEntity::dxfInItem(filer, item);
   }
 }

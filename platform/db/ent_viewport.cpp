@@ -7,6 +7,7 @@
 #include "db/dbextents.h"
 #include "db/dbfiler.h"
 #include "db/dbviewport.h"
+#include "db/ent_fields.h"
 #include "db/ent_support.h"
 #include "ge/angles.h"
 #include "ge/gemat3d.h"
@@ -87,82 +88,54 @@ DxfItemList defaultItems() {
 AcDbViewport::AcDbViewport() = default;
 
 Acad::ErrorStatus AcDbViewport::setCenterPoint(const AcGePoint3d& point) {
-  assertWriteEnabled();
-  center_ = point;
-  return Acad::eOk;
+  return assignMember(center_, point);
 }
 
 Acad::ErrorStatus AcDbViewport::setWidth(double width) {
   if (width < 0.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  width_ = width;
-  return Acad::eOk;
+  return assignMember(width_, width);
 }
 
 Acad::ErrorStatus AcDbViewport::setHeight(double height) {
   if (height < 0.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  height_ = height;
-  return Acad::eOk;
+  return assignMember(height_, height);
 }
 
 Acad::ErrorStatus AcDbViewport::setOn() {
-  assertWriteEnabled();
-  status_ = static_cast<Adesk::Int16>(number_ > 0 ? number_ : 1);
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbViewport::setOff() {
-  assertWriteEnabled();
-  status_ = 0;
-  return Acad::eOk;
+  return assignMember(status_, static_cast<Adesk::Int16>(number_ > 0 ? number_ : 1));
 }
 
 Acad::ErrorStatus AcDbViewport::setViewCenter(const AcGePoint2d& center) {
-  assertWriteEnabled();
-  viewCenter_ = center;
-  return Acad::eOk;
+  return assignMember(viewCenter_, center);
 }
 
 Acad::ErrorStatus AcDbViewport::setViewHeight(double height) {
   if (!(height > 0.0)) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  viewHeight_ = height;
-  return Acad::eOk;
+  return assignMember(viewHeight_, height);
 }
 
 Acad::ErrorStatus AcDbViewport::setViewTarget(const AcGePoint3d& target) {
-  assertWriteEnabled();
-  viewTarget_ = target;
-  return Acad::eOk;
+  return assignMember(viewTarget_, target);
 }
 
 Acad::ErrorStatus AcDbViewport::setViewDirection(const AcGeVector3d& direction) {
   if (direction.isZeroLength()) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  viewDirection_ = direction;
-  return Acad::eOk;
+  return assignMember(viewDirection_, direction);
 }
 
 Acad::ErrorStatus AcDbViewport::setTwistAngle(double angle) {
-  assertWriteEnabled();
-  twist_ = ge::normalizeAngle(angle);
-  return Acad::eOk;
+  return assignMember(twist_, ge::normalizeAngle(angle));
 }
 
 double AcDbViewport::customScale() const { return viewHeight_ > 0.0 ? height_ / viewHeight_ : 0.0; }
 
 Acad::ErrorStatus AcDbViewport::setCustomScale(double scale) {
   if (!(scale > 0.0) || !(height_ > 0.0)) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  viewHeight_ = height_ / scale;
-  return Acad::eOk;
+  return assignMember(viewHeight_, height_ / scale);
 }
 
 Acad::ErrorStatus AcDbViewport::setLocked(bool locked) {
-  assertWriteEnabled();
-  statusFlags_ = locked ? (statusFlags_ | 0x4000) : (statusFlags_ & ~0x4000);
-  return Acad::eOk;
+  return assignMember(statusFlags_, locked ? (statusFlags_ | 0x4000) : (statusFlags_ & ~0x4000));
 }
 
 Acad::ErrorStatus AcDbViewport::getFrozenLayerList(AcDbObjectIdArray& layers) const {
@@ -292,50 +265,31 @@ Acad::ErrorStatus AcDbViewport::dxfInFields(AcDbDxfFiler* filer) {
 bool AcDbViewport::dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) {
   bool own = filer->currentSubclass() == L"AcDbViewport" || filer->currentSubclass().empty();
   if (!own) return AcDbEntity::dxfInItem(filer, item);
-  switch (item.code) {
-    case 10:
-      center_ = entfile::pointOf(item);
-      break;
-    case 40:
-      width_ = entfile::realOf(item);
-      break;
-    case 41:
-      height_ = entfile::realOf(item);
-      break;
-    case 68:
-      status_ = static_cast<Adesk::Int16>(entfile::intOf(item));
-      break;
-    case 69:
-      number_ = static_cast<Adesk::Int16>(entfile::intOf(item));
-      break;
-    case 12: {
-      AcGePoint3d p = entfile::pointOf(item);
-      viewCenter_.set(p.x, p.y);
-      break;
+  using entfile::Field;
+  bool read = entfile::readField(
+      item, {Field::point(10, center_), Field::real(40, width_), Field::real(41, height_),
+             Field::integer(68, status_), Field::integer(69, number_),
+             Field::vector(16, viewDirection_), Field::point(17, viewTarget_),
+             Field::real(45, viewHeight_), Field::reducedAngle(51, twist_)});
+  if (!read) {
+    switch (item.code) {
+      case 12: {
+        AcGePoint3d p = entfile::pointOf(item);
+        viewCenter_.set(p.x, p.y);
+        break;
+      }
+      case 90:
+        statusFlags_ = static_cast<Adesk::Int32>(item.integer);
+        break;
+      case 331:
+      case 341:
+        if (!item.id.isNull()) frozenLayers_.push_back(item.id);
+        break;
+      default:
+        // Entity-level items of files without subclass markers.
+        if (filer->currentSubclass().empty() && AcDbEntity::dxfInItem(filer, item)) return true;
+        break;
     }
-    case 16:
-      viewDirection_ = entfile::vectorOf(item);
-      break;
-    case 17:
-      viewTarget_ = entfile::pointOf(item);
-      break;
-    case 45:
-      viewHeight_ = entfile::realOf(item);
-      break;
-    case 51:
-      twist_ = ge::normalizeAngle(entfile::angleOf(item));
-      break;
-    case 90:
-      statusFlags_ = static_cast<Adesk::Int32>(item.integer);
-      break;
-    case 331:
-    case 341:
-      if (!item.id.isNull()) frozenLayers_.push_back(item.id);
-      break;
-    default:
-      // Entity-level items of files without subclass markers.
-      if (filer->currentSubclass().empty() && AcDbEntity::dxfInItem(filer, item)) return true;
-      break;
   }
   // Keep the item's place (modelled ones are written from the object's values there).
   bool placeKept = std::any_of(otherItems_.begin(), otherItems_.end(), [&](const DxfItem& kept) {

@@ -433,3 +433,8 @@ Acad::ErrorStatus AcDbCurve::getClosestPointTo(const AcGePoint3d& given,
   if (direction.isZeroLength()) return Acad::eInvalidInput;
   return curvepieces::closestAlongDirection(this, given, direction.normal(), extend, closest);
 }
+
+Acad::ErrorStatus AcDbEntity::assignNormal(AcGeVector3d& member, const AcGeVector3d& normal) {
+  if (normal.isZeroLength()) return Acad::eInvalidInput;
+  return assignMember(member, normal.normal());
+}

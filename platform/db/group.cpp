@@ -20,15 +20,11 @@ AcDbGroup::~AcDbGroup() = default;
 ACHAR* AcDbGroup::description() const { return newHostString(description_); }
 
 Acad::ErrorStatus AcDbGroup::setDescription(const ACHAR* description) {
-  assertWriteEnabled();
-  description_ = description ? description : L"";
-  return Acad::eOk;
+  return assignMember(description_, description ? description : L"");
 }
 
 Acad::ErrorStatus AcDbGroup::setSelectable(bool selectable) {
-  assertWriteEnabled();
-  selectable_ = selectable;
-  return Acad::eOk;
+  return assignMember(selectable_, selectable);
 }
 
 Acad::ErrorStatus AcDbGroup::getName(ACHAR*& name) const {
@@ -52,11 +48,7 @@ Acad::ErrorStatus AcDbGroup::setName(const ACHAR* name) {
   return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbGroup::setAnonymous() {
-  assertWriteEnabled();
-  anonymous_ = true;
-  return Acad::eOk;
-}
+Acad::ErrorStatus AcDbGroup::setAnonymous() { return assignMember(anonymous_, true); }
 
 // Membership.
 

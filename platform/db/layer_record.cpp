@@ -69,15 +69,11 @@ Acad::ErrorStatus AcDbLayerTableRecord::setLinetypeObjectId(AcDbObjectId linetyp
 }
 
 Acad::ErrorStatus AcDbLayerTableRecord::setLineWeight(AcDb::LineWeight weight) {
-  assertWriteEnabled();
-  lineWeight_ = weight;
-  return Acad::eOk;
+  return assignMember(lineWeight_, weight);
 }
 
 Acad::ErrorStatus AcDbLayerTableRecord::setIsPlottable(bool plottable) {
-  assertWriteEnabled();
-  plottable_ = plottable;
-  return Acad::eOk;
+  return assignMember(plottable_, plottable);
 }
 
 ACHAR* AcDbLayerTableRecord::description() const {
@@ -126,15 +122,11 @@ Acad::ErrorStatus AcDbLayerTableRecord::setDescription(const ACHAR* text) {
 }
 
 Acad::ErrorStatus AcDbLayerTableRecord::setPlotStyleName(const AcDbObjectId& id) {
-  assertWriteEnabled();
-  plotStyle_ = id;
-  return Acad::eOk;
+  return assignMember(plotStyle_, id);
 }
 
 Acad::ErrorStatus AcDbLayerTableRecord::setMaterialId(AcDbObjectId id) {
-  assertWriteEnabled();
-  material_ = id;
-  return Acad::eOk;
+  return assignMember(material_, id);
 }
 
 void AcDbLayerTableRecord::setTrueColor(Adesk::Int32 rgb) {

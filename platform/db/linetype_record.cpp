@@ -9,27 +9,11 @@ ACRX_DEFINE_MEMBERS(AcDbLinetypeTableRecord, AcDbSymbolTableRecord, "LTYPE");
 AcDbLinetypeTableRecord::AcDbLinetypeTableRecord() = default;
 AcDbLinetypeTableRecord::~AcDbLinetypeTableRecord() = default;
 
-Acad::ErrorStatus AcDbLinetypeTableRecord::comments(ACHAR*& text) const {
-  text = newHostString(comments_);
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbLinetypeTableRecord::comments(const ACHAR*& text) const {
-  text = comments_.c_str();
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbLinetypeTableRecord::setComments(const ACHAR* text) {
-  assertWriteEnabled();
-  comments_ = text ? text : L"";
-  return Acad::eOk;
-}
+DEFINE_RECORD_TEXT_PROPERTY(AcDbLinetypeTableRecord, comments, setComments, comments_)
 
 Acad::ErrorStatus AcDbLinetypeTableRecord::setPatternLength(double length) {
   if (length < 0.0) return Acad::eNegativeValueNotAllowed;
-  assertWriteEnabled();
-  patternLength_ = length;
-  return Acad::eOk;
+  return assignMember(patternLength_, length);
 }
 
 Acad::ErrorStatus AcDbLinetypeTableRecord::setNumDashes(int count) {

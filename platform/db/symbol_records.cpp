@@ -17,15 +17,7 @@ ACRX_DEFINE_MEMBERS(AcDbDimStyleTableRecord, AcDbRawSymbolTableRecord, "DIMSTYLE
 AcDbSymbolTableRecord::AcDbSymbolTableRecord() = default;
 AcDbSymbolTableRecord::~AcDbSymbolTableRecord() = default;
 
-Acad::ErrorStatus AcDbSymbolTableRecord::getName(ACHAR*& name) const {
-  name = newHostString(name_);
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbSymbolTableRecord::getName(const ACHAR*& name) const {
-  name = name_.c_str();
-  return Acad::eOk;
-}
+DEFINE_RECORD_TEXT_GETTERS(AcDbSymbolTableRecord, getName, name_)
 
 Acad::ErrorStatus AcDbSymbolTableRecord::setName(const ACHAR* name) {
   if (name == nullptr) return Acad::eInvalidInput;

@@ -30,6 +30,24 @@ bool isValidSymbolName(const std::wstring& name);
 // A copy of a string that the caller frees with acutDelString.
 ACHAR* newHostString(const std::wstring& text);
 
+// Defines the two getters the host gives a text of a record (name, comments, file names): a new
+// copy the caller frees, and the record's own string (valid while the record is open).
+#define DEFINE_RECORD_TEXT_GETTERS(Class, getter, member)      \
+  Acad::ErrorStatus Class::getter(ACHAR*& text) const {        \
+    text = newHostString(member);                              \
+    return Acad::eOk;                                          \
+  }                                                            \
+  Acad::ErrorStatus Class::getter(const ACHAR*& text) const {  \
+    text = member.c_str();                                     \
+    return Acad::eOk;                                          \
+  }
+// The same with the setter of a text that may be set to anything (a null text empties it).
+#define DEFINE_RECORD_TEXT_PROPERTY(Class, getter, setter, member) \
+  DEFINE_RECORD_TEXT_GETTERS(Class, getter, member)                \
+  Acad::ErrorStatus Class::setter(const ACHAR* text) {             \
+    return assignMember(member, text ? text : L"");                \
+  }
+
 // Counts renames of symbol table records in the process, so that name indexes know when to
 // rebuild.
 unsigned long long symbolRenameCount();

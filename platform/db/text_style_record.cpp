@@ -10,29 +10,21 @@ AcDbTextStyleTableRecord::~AcDbTextStyleTableRecord() = default;
 
 Acad::ErrorStatus AcDbTextStyleTableRecord::setTextSize(double size) {
   if (size < 0.0) return Acad::eNegativeValueNotAllowed;
-  assertWriteEnabled();
-  textSize_ = size;
-  return Acad::eOk;
+  return assignMember(textSize_, size);
 }
 
 Acad::ErrorStatus AcDbTextStyleTableRecord::setXScale(double scale) {
   if (scale <= 0.0) return Acad::eInvalidInput;
-  assertWriteEnabled();
-  xScale_ = scale;
-  return Acad::eOk;
+  return assignMember(xScale_, scale);
 }
 
 Acad::ErrorStatus AcDbTextStyleTableRecord::setObliquingAngle(double angle) {
-  assertWriteEnabled();
-  oblique_ = angle;
-  return Acad::eOk;
+  return assignMember(oblique_, angle);
 }
 
 Acad::ErrorStatus AcDbTextStyleTableRecord::setPriorSize(double size) {
   if (size < 0.0) return Acad::eNegativeValueNotAllowed;
-  assertWriteEnabled();
-  priorSize_ = size;
-  return Acad::eOk;
+  return assignMember(priorSize_, size);
 }
 
 void AcDbTextStyleTableRecord::setFlagBits(Adesk::UInt8 flags) {
@@ -54,37 +46,9 @@ void AcDbTextStyleTableRecord::setIsVertical(bool vertical) {
   setSymbolFlags(static_cast<Adesk::Int16>(vertical ? (symbolFlags() | 4) : (symbolFlags() & ~4)));
 }
 
-Acad::ErrorStatus AcDbTextStyleTableRecord::fileName(ACHAR*& name) const {
-  name = newHostString(fileName_);
-  return Acad::eOk;
-}
+DEFINE_RECORD_TEXT_PROPERTY(AcDbTextStyleTableRecord, fileName, setFileName, fileName_)
 
-Acad::ErrorStatus AcDbTextStyleTableRecord::fileName(const ACHAR*& name) const {
-  name = fileName_.c_str();
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbTextStyleTableRecord::setFileName(const ACHAR* name) {
-  assertWriteEnabled();
-  fileName_ = name ? name : L"";
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbTextStyleTableRecord::bigFontFileName(ACHAR*& name) const {
-  name = newHostString(bigFont_);
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbTextStyleTableRecord::bigFontFileName(const ACHAR*& name) const {
-  name = bigFont_.c_str();
-  return Acad::eOk;
-}
-
-Acad::ErrorStatus AcDbTextStyleTableRecord::setBigFontFileName(const ACHAR* name) {
-  assertWriteEnabled();
-  bigFont_ = name ? name : L"";
-  return Acad::eOk;
-}
+DEFINE_RECORD_TEXT_PROPERTY(AcDbTextStyleTableRecord, bigFontFileName, setBigFontFileName, bigFont_)
 
 Acad::ErrorStatus AcDbTextStyleTableRecord::dxfOutFields(AcDbDxfFiler* filer) const {
   AcDbSymbolTableRecord::dxfOutFields(filer);

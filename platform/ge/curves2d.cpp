@@ -8,6 +8,7 @@
 #include "ge/gelnsg2d.h"
 #include "ge/gemat2d.h"
 #include "ge/intersections.h"
+#include "ge/linear_ent_members.h"
 #include "ge/path_segment.h"
 
 using ge::kPi;
@@ -30,18 +31,10 @@ void AcGeCurve2d::getSamplePoints(int numSample, AcGePoint2dArray& pointArray) c
 
 // ---- AcGeLinearEnt2d ----
 
-void AcGeLinearEnt2d::getLine(AcGeLine2d& line) const { line.set(point_, vector_); }
+DEFINE_LINEAR_ENT_MEMBERS(2d)
 
 void AcGeLinearEnt2d::getPerpLine(const AcGePoint2d& pnt, AcGeLine2d& perpLine) const {
   perpLine.set(pnt, vector_.perpVector());
-}
-
-double AcGeLinearEnt2d::clampParam(double t) const {
-  AcGeInterval range;
-  getInterval(range);
-  if (range.isBoundedBelow()) t = std::max(t, range.lowerBound());
-  if (range.isBoundedAbove()) t = std::min(t, range.upperBound());
-  return t;
 }
 
 bool AcGeLinearEnt2d::intersectWith(const AcGeLinearEnt2d& other, AcGePoint2d& pnt,
@@ -58,49 +51,6 @@ bool AcGeLinearEnt2d::intersectWith(const AcGeLinearEnt2d& other, AcGePoint2d& p
   if (!mine.contains(s, epsMine) || !theirs.contains(t, epsTheirs)) return false;
   pnt = evalPoint(s);
   return true;
-}
-
-bool AcGeLinearEnt2d::isParallelTo(const AcGeLinearEnt2d& other, const AcGeTol& tol) const {
-  return vector_.isParallelTo(other.vector_, tol);
-}
-
-bool AcGeLinearEnt2d::isPerpendicularTo(const AcGeLinearEnt2d& other, const AcGeTol& tol) const {
-  return vector_.isPerpendicularTo(other.vector_, tol);
-}
-
-bool AcGeLinearEnt2d::isColinearTo(const AcGeLinearEnt2d& other, const AcGeTol& tol) const {
-  if (!isParallelTo(other, tol)) return false;
-  AcGeLine2d line;
-  getLine(line);
-  return line.isOn(other.point_, tol);
-}
-
-AcGePoint2d AcGeLinearEnt2d::evalPoint(double param, int numDeriv,
-                                       AcGeVector2dArray& derivs) const {
-  derivs.removeAll();
-  if (numDeriv >= 1) derivs.append(vector_);
-  for (int i = 2; i <= numDeriv; ++i) derivs.append(AcGeVector2d(0, 0));
-  return evalPoint(param);
-}
-
-double AcGeLinearEnt2d::paramOf(const AcGePoint2d& pnt, const AcGeTol&) const {
-  const double len2 = vector_.lengthSqrd();
-  return len2 > 0.0 ? (pnt - point_).dotProduct(vector_) / len2 : 0.0;
-}
-
-AcGePoint2d AcGeLinearEnt2d::closestPointTo(const AcGePoint2d& pnt, const AcGeTol& tol) const {
-  return evalPoint(clampParam(paramOf(pnt, tol)));
-}
-
-double AcGeLinearEnt2d::length(double fromParam, double toParam, double) const {
-  return std::fabs(toParam - fromParam) * vector_.length();
-}
-
-AcGeLinearEnt2d& AcGeLinearEnt2d::transformBy(const AcGeMatrix2d& xform) {
-  const AcGePoint2d p2 = xform * (point_ + vector_);
-  point_ = xform * point_;
-  vector_ = p2 - point_;
-  return *this;
 }
 
 // ---- AcGeLine2d, AcGeLineSeg2d ----

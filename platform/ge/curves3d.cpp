@@ -10,6 +10,7 @@
 #include "ge/gemat3d.h"
 #include "ge/geplane.h"
 #include "ge/intersections.h"
+#include "ge/linear_ent_members.h"
 
 using ge::kPi;
 using ge::kTwoPi;
@@ -76,18 +77,10 @@ const AcGeLine3d AcGeLine3d::kXAxis(AcGePoint3d(0, 0, 0), AcGeVector3d(1, 0, 0))
 const AcGeLine3d AcGeLine3d::kYAxis(AcGePoint3d(0, 0, 0), AcGeVector3d(0, 1, 0));
 const AcGeLine3d AcGeLine3d::kZAxis(AcGePoint3d(0, 0, 0), AcGeVector3d(0, 0, 1));
 
-void AcGeLinearEnt3d::getLine(AcGeLine3d& line) const { line.set(point_, vector_); }
+DEFINE_LINEAR_ENT_MEMBERS(3d)
 
 void AcGeLinearEnt3d::getPerpPlane(const AcGePoint3d& pnt, AcGePlane& plane) const {
   plane.set(pnt, vector_);
-}
-
-double AcGeLinearEnt3d::clampParam(double t) const {
-  AcGeInterval range;
-  getInterval(range);
-  if (range.isBoundedBelow()) t = std::max(t, range.lowerBound());
-  if (range.isBoundedAbove()) t = std::min(t, range.upperBound());
-  return t;
 }
 
 bool AcGeLinearEnt3d::intersectWith(const AcGeLinearEnt3d& other, AcGePoint3d& pnt,
@@ -129,49 +122,6 @@ AcGePoint3d AcGeLinearEnt3d::closestPointTo(const AcGeLinearEnt3d& other, AcGePo
   t = other.clampParam(other.paramOf(evalPoint(s), tol));
   pntOnOther = other.evalPoint(t);
   return evalPoint(s);
-}
-
-bool AcGeLinearEnt3d::isParallelTo(const AcGeLinearEnt3d& other, const AcGeTol& tol) const {
-  return vector_.isParallelTo(other.vector_, tol);
-}
-
-bool AcGeLinearEnt3d::isPerpendicularTo(const AcGeLinearEnt3d& other, const AcGeTol& tol) const {
-  return vector_.isPerpendicularTo(other.vector_, tol);
-}
-
-bool AcGeLinearEnt3d::isColinearTo(const AcGeLinearEnt3d& other, const AcGeTol& tol) const {
-  if (!isParallelTo(other, tol)) return false;
-  AcGeLine3d line;
-  getLine(line);
-  return line.isOn(other.point_, tol);
-}
-
-AcGePoint3d AcGeLinearEnt3d::evalPoint(double param, int numDeriv,
-                                       AcGeVector3dArray& derivs) const {
-  derivs.removeAll();
-  if (numDeriv >= 1) derivs.append(vector_);
-  for (int i = 2; i <= numDeriv; ++i) derivs.append(AcGeVector3d(0, 0, 0));
-  return evalPoint(param);
-}
-
-double AcGeLinearEnt3d::paramOf(const AcGePoint3d& pnt, const AcGeTol&) const {
-  const double len2 = vector_.lengthSqrd();
-  return len2 > 0.0 ? (pnt - point_).dotProduct(vector_) / len2 : 0.0;
-}
-
-AcGePoint3d AcGeLinearEnt3d::closestPointTo(const AcGePoint3d& pnt, const AcGeTol& tol) const {
-  return evalPoint(clampParam(paramOf(pnt, tol)));
-}
-
-double AcGeLinearEnt3d::length(double fromParam, double toParam, double) const {
-  return std::fabs(toParam - fromParam) * vector_.length();
-}
-
-AcGeLinearEnt3d& AcGeLinearEnt3d::transformBy(const AcGeMatrix3d& xform) {
-  const AcGePoint3d p2 = xform * (point_ + vector_);
-  point_ = xform * point_;
-  vector_ = p2 - point_;
-  return *this;
 }
 
 AcGeBoundBlock3d AcGeLinearEnt3d::orthoBoundBlock() const {

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "ge/gemat2d.h"
+#include "ge/matrix_members.h"
 
 namespace {
 
@@ -59,23 +60,12 @@ AcGeMatrix2d AcGeMatrix2d::operator*(const AcGeMatrix2d& m) const {
   return r;
 }
 
-AcGeMatrix2d& AcGeMatrix2d::preMultBy(const AcGeMatrix2d& leftSide) {
-  return *this = leftSide * *this;
-}
-
-AcGeMatrix2d& AcGeMatrix2d::postMultBy(const AcGeMatrix2d& rightSide) {
-  return *this = *this * rightSide;
-}
+DEFINE_MATRIX_MEMBERS(2d)
 
 AcGeMatrix2d& AcGeMatrix2d::invert() {
   AcGeMatrix2d r;
   if (inverse(r, 0.0)) *this = r;
   return *this;
-}
-
-AcGeMatrix2d AcGeMatrix2d::inverse() const {
-  AcGeMatrix2d r = *this;
-  return r.invert();
 }
 
 bool AcGeMatrix2d::inverse(AcGeMatrix2d& result, double tol) const {
@@ -88,20 +78,11 @@ AcGeMatrix2d& AcGeMatrix2d::transposeIt() {
   return *this;
 }
 
-AcGeMatrix2d AcGeMatrix2d::transpose() const {
-  AcGeMatrix2d r = *this;
-  return r.transposeIt();
-}
-
 double AcGeMatrix2d::det() const {
   const auto& e = entry;
   return e[0][0] * (e[1][1] * e[2][2] - e[1][2] * e[2][1]) -
          e[0][1] * (e[1][0] * e[2][2] - e[1][2] * e[2][0]) +
          e[0][2] * (e[1][0] * e[2][1] - e[1][1] * e[2][0]);
-}
-
-bool AcGeMatrix2d::isSingular(const AcGeTol& tol) const {
-  return std::fabs(det()) <= tol.equalVector();
 }
 
 bool AcGeMatrix2d::isEqualTo(const AcGeMatrix2d& m, const AcGeTol& tol) const {
@@ -152,11 +133,6 @@ void AcGeMatrix2d::getCoordSystem(AcGePoint2d& origin, AcGeVector2d& xAxis,
   origin.set(entry[0][2], entry[1][2]);
 }
 
-AcGeMatrix2d& AcGeMatrix2d::setToTranslation(const AcGeVector2d& v) {
-  setToIdentity();
-  return setTranslation(v);
-}
-
 AcGeMatrix2d& AcGeMatrix2d::setToRotation(double angle, const AcGePoint2d& center) {
   setToIdentity();
   const double c = std::cos(angle), s = std::sin(angle);
@@ -174,10 +150,6 @@ AcGeMatrix2d& AcGeMatrix2d::setToScaling(double s, const AcGePoint2d& center) {
   return setTranslation(center.asVector() * (1.0 - s));
 }
 
-AcGeMatrix2d& AcGeMatrix2d::setToMirroring(const AcGePoint2d& point) {
-  return setToScaling(-1.0, point);
-}
-
 AcGeMatrix2d& AcGeMatrix2d::setToAlignCoordSys(const AcGePoint2d& fromOrigin,
                                                const AcGeVector2d& fromE0,
                                                const AcGeVector2d& fromE1,
@@ -190,17 +162,8 @@ AcGeMatrix2d& AcGeMatrix2d::setToAlignCoordSys(const AcGePoint2d& fromOrigin,
   return *this = to * from.inverse();
 }
 
-AcGeMatrix2d AcGeMatrix2d::translation(const AcGeVector2d& v) {
-  return AcGeMatrix2d().setToTranslation(v);
-}
 AcGeMatrix2d AcGeMatrix2d::rotation(double angle, const AcGePoint2d& center) {
   return AcGeMatrix2d().setToRotation(angle, center);
-}
-AcGeMatrix2d AcGeMatrix2d::scaling(double s, const AcGePoint2d& center) {
-  return AcGeMatrix2d().setToScaling(s, center);
-}
-AcGeMatrix2d AcGeMatrix2d::mirroring(const AcGePoint2d& point) {
-  return AcGeMatrix2d().setToMirroring(point);
 }
 AcGeMatrix2d AcGeMatrix2d::alignCoordSys(const AcGePoint2d& fromOrigin, const AcGeVector2d& fromE0,
                                          const AcGeVector2d& fromE1, const AcGePoint2d& toOrigin,

@@ -4,6 +4,7 @@
 
 #include "ge/gemat3d.h"
 #include "ge/geplane.h"
+#include "ge/matrix_members.h"
 
 namespace {
 
@@ -69,23 +70,12 @@ AcGeMatrix3d AcGeMatrix3d::operator*(const AcGeMatrix3d& m) const {
   return r;
 }
 
-AcGeMatrix3d& AcGeMatrix3d::preMultBy(const AcGeMatrix3d& leftSide) {
-  return *this = leftSide * *this;
-}
-
-AcGeMatrix3d& AcGeMatrix3d::postMultBy(const AcGeMatrix3d& rightSide) {
-  return *this = *this * rightSide;
-}
+DEFINE_MATRIX_MEMBERS(3d)
 
 AcGeMatrix3d& AcGeMatrix3d::invert() {
   Entries inv;
   if (invertEntries(entry, inv, 0.0)) copyEntries(inv, entry);
   return *this;
-}
-
-AcGeMatrix3d AcGeMatrix3d::inverse() const {
-  AcGeMatrix3d r = *this;
-  return r.invert();
 }
 
 bool AcGeMatrix3d::inverse(AcGeMatrix3d& result, double tol) const {
@@ -99,11 +89,6 @@ AcGeMatrix3d& AcGeMatrix3d::transposeIt() {
   for (int i = 0; i < 4; ++i)
     for (int j = i + 1; j < 4; ++j) std::swap(entry[i][j], entry[j][i]);
   return *this;
-}
-
-AcGeMatrix3d AcGeMatrix3d::transpose() const {
-  AcGeMatrix3d r = *this;
-  return r.transposeIt();
 }
 
 double AcGeMatrix3d::det() const {
@@ -127,10 +112,6 @@ double AcGeMatrix3d::det() const {
     }
   }
   return d;
-}
-
-bool AcGeMatrix3d::isSingular(const AcGeTol& tol) const {
-  return std::fabs(det()) <= tol.equalVector();
 }
 
 bool AcGeMatrix3d::isEqualTo(const AcGeMatrix3d& m, const AcGeTol& tol) const {
@@ -197,11 +178,6 @@ void AcGeMatrix3d::getCoordSystem(AcGePoint3d& origin, AcGeVector3d& xAxis, AcGe
   origin.set(t.x, t.y, t.z);
 }
 
-AcGeMatrix3d& AcGeMatrix3d::setToTranslation(const AcGeVector3d& v) {
-  setToIdentity();
-  return setTranslation(v);
-}
-
 AcGeMatrix3d& AcGeMatrix3d::setToRotation(double angle, const AcGeVector3d& axis,
                                           const AcGePoint3d& center) {
   // Rodrigues: R = cI + s[k]x + (1 - c) k k^T about the unit axis k.
@@ -236,10 +212,6 @@ AcGeMatrix3d& AcGeMatrix3d::setToMirroring(const AcGePlane& plane) {
   for (unsigned int i = 0; i < 3; ++i)
     for (unsigned int j = 0; j < 3; ++j) entry[i][j] -= 2.0 * n[i] * n[j];
   return setTranslation(n * (2.0 * plane.pointOnPlane().asVector().dotProduct(n)));
-}
-
-AcGeMatrix3d& AcGeMatrix3d::setToMirroring(const AcGePoint3d& point) {
-  return setToScaling(-1.0, point);
 }
 
 AcGeMatrix3d& AcGeMatrix3d::setToProjection(const AcGePlane& plane, const AcGeVector3d& dir) {
@@ -288,21 +260,12 @@ AcGeMatrix3d& AcGeMatrix3d::setToWorldToPlane(const AcGePlane& plane) {
   return invert();
 }
 
-AcGeMatrix3d AcGeMatrix3d::translation(const AcGeVector3d& v) {
-  return AcGeMatrix3d().setToTranslation(v);
-}
 AcGeMatrix3d AcGeMatrix3d::rotation(double angle, const AcGeVector3d& axis,
                                     const AcGePoint3d& center) {
   return AcGeMatrix3d().setToRotation(angle, axis, center);
 }
-AcGeMatrix3d AcGeMatrix3d::scaling(double s, const AcGePoint3d& center) {
-  return AcGeMatrix3d().setToScaling(s, center);
-}
 AcGeMatrix3d AcGeMatrix3d::mirroring(const AcGePlane& plane) {
   return AcGeMatrix3d().setToMirroring(plane);
-}
-AcGeMatrix3d AcGeMatrix3d::mirroring(const AcGePoint3d& point) {
-  return AcGeMatrix3d().setToMirroring(point);
 }
 AcGeMatrix3d AcGeMatrix3d::projection(const AcGePlane& plane, const AcGeVector3d& dir) {
   return AcGeMatrix3d().setToProjection(plane, dir);

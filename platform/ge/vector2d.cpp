@@ -4,6 +4,7 @@
 #include "ge/gemat2d.h"
 #include "ge/gepnt2d.h"
 #include "ge/gevec2d.h"
+#include "ge/vector_members.h"
 
 const AcGeVector2d AcGeVector2d::kIdentity(0.0, 0.0);
 const AcGeVector2d AcGeVector2d::kXAxis(1.0, 0.0);
@@ -21,13 +22,7 @@ AcGePoint2d operator*(const AcGeMatrix2d& m, const AcGePoint2d& p) {
           (m.entry[1][0] * p.x + m.entry[1][1] * p.y + m.entry[1][2]) / w};
 }
 
-AcGeVector2d& AcGeVector2d::setToProduct(const AcGeMatrix2d& mat, const AcGeVector2d& v) {
-  return *this = mat * v;
-}
-
-AcGeVector2d& AcGeVector2d::transformBy(const AcGeMatrix2d& leftSide) {
-  return *this = leftSide * *this;
-}
+DEFINE_VECTOR_MEMBERS(2d)
 
 AcGeVector2d& AcGeVector2d::rotateBy(double angle) {
   const double c = std::cos(angle), s = std::sin(angle);
@@ -48,52 +43,6 @@ double AcGeVector2d::angleTo(const AcGeVector2d& v) const {
 }
 
 double AcGeVector2d::length() const { return std::hypot(x, y); }
-
-AcGeVector2d AcGeVector2d::normal(const AcGeTol& tol) const {
-  AcGeVector2d v = *this;
-  return v.normalize(tol);
-}
-
-AcGeVector2d& AcGeVector2d::normalize(const AcGeTol& tol) {
-  AcGe::ErrorCondition flag;
-  return normalize(tol, flag);
-}
-
-AcGeVector2d& AcGeVector2d::normalize(const AcGeTol& tol, AcGe::ErrorCondition& flag) {
-  const double len = length();
-  if (len <= tol.equalVector() || len == 0.0) {
-    flag = AcGe::k0This;
-    return *this;
-  }
-  flag = AcGe::kOk;
-  return *this /= len;
-}
-
-bool AcGeVector2d::isUnitLength(const AcGeTol& tol) const {
-  return std::fabs(length() - 1.0) <= tol.equalVector();
-}
-
-bool AcGeVector2d::isZeroLength(const AcGeTol& tol) const { return length() <= tol.equalVector(); }
-
-bool AcGeVector2d::isParallelTo(const AcGeVector2d& v, const AcGeTol& tol) const {
-  if (isZeroLength(tol) || v.isZeroLength(tol)) return false;
-  const AcGeVector2d a = normal(), b = v.normal();
-  return (a - b).length() < tol.equalVector() || (a + b).length() < tol.equalVector();
-}
-
-bool AcGeVector2d::isCodirectionalTo(const AcGeVector2d& v, const AcGeTol& tol) const {
-  if (isZeroLength(tol) || v.isZeroLength(tol)) return false;
-  return (normal() - v.normal()).length() < tol.equalVector();
-}
-
-bool AcGeVector2d::isPerpendicularTo(const AcGeVector2d& v, const AcGeTol& tol) const {
-  if (isZeroLength(tol) || v.isZeroLength(tol)) return false;
-  return std::fabs(dotProduct(v)) / (length() * v.length()) <= tol.equalVector();
-}
-
-bool AcGeVector2d::isEqualTo(const AcGeVector2d& v, const AcGeTol& tol) const {
-  return (*this - v).length() <= tol.equalVector();
-}
 
 AcGePoint2d& AcGePoint2d::setToProduct(const AcGeMatrix2d& mat, const AcGePoint2d& p) {
   return *this = mat * p;

@@ -5,6 +5,7 @@
 #include "ge/geplane.h"
 #include "ge/gepnt3d.h"
 #include "ge/gevec3d.h"
+#include "ge/vector_members.h"
 
 const AcGeVector3d AcGeVector3d::kIdentity(0.0, 0.0, 0.0);
 const AcGeVector3d AcGeVector3d::kXAxis(1.0, 0.0, 0.0);
@@ -39,13 +40,7 @@ AcGeVector3d& AcGeVector3d::set(const AcGePlanarEnt& plane, const AcGeVector2d& 
   return *this = u * v.x + w * v.y;
 }
 
-AcGeVector3d& AcGeVector3d::setToProduct(const AcGeMatrix3d& mat, const AcGeVector3d& v) {
-  return *this = mat * v;
-}
-
-AcGeVector3d& AcGeVector3d::transformBy(const AcGeMatrix3d& leftSide) {
-  return *this = leftSide * *this;
-}
+DEFINE_VECTOR_MEMBERS(3d)
 
 AcGeVector3d& AcGeVector3d::rotateBy(double angle, const AcGeVector3d& axis) {
   return transformBy(AcGeMatrix3d::rotation(angle, axis));
@@ -109,56 +104,10 @@ AcGeVector3d AcGeVector3d::perpVector() const {
   return ax.normal();
 }
 
-AcGeVector3d AcGeVector3d::normal(const AcGeTol& tol) const {
-  AcGeVector3d v = *this;
-  return v.normalize(tol);
-}
-
-AcGeVector3d& AcGeVector3d::normalize(const AcGeTol& tol) {
-  AcGe::ErrorCondition flag;
-  return normalize(tol, flag);
-}
-
-AcGeVector3d& AcGeVector3d::normalize(const AcGeTol& tol, AcGe::ErrorCondition& flag) {
-  const double len = length();
-  if (len <= tol.equalVector() || len == 0.0) {
-    flag = AcGe::k0This;
-    return *this;
-  }
-  flag = AcGe::kOk;
-  return *this /= len;
-}
-
 unsigned int AcGeVector3d::largestElement() const {
   const double ax = std::fabs(x), ay = std::fabs(y), az = std::fabs(z);
   if (ax >= ay && ax >= az) return 0;
   return ay >= az ? 1 : 2;
-}
-
-bool AcGeVector3d::isUnitLength(const AcGeTol& tol) const {
-  return std::fabs(length() - 1.0) <= tol.equalVector();
-}
-
-bool AcGeVector3d::isZeroLength(const AcGeTol& tol) const { return length() <= tol.equalVector(); }
-
-bool AcGeVector3d::isParallelTo(const AcGeVector3d& v, const AcGeTol& tol) const {
-  if (isZeroLength(tol) || v.isZeroLength(tol)) return false;
-  const AcGeVector3d a = normal(), b = v.normal();
-  return (a - b).length() < tol.equalVector() || (a + b).length() < tol.equalVector();
-}
-
-bool AcGeVector3d::isCodirectionalTo(const AcGeVector3d& v, const AcGeTol& tol) const {
-  if (isZeroLength(tol) || v.isZeroLength(tol)) return false;
-  return (normal() - v.normal()).length() < tol.equalVector();
-}
-
-bool AcGeVector3d::isPerpendicularTo(const AcGeVector3d& v, const AcGeTol& tol) const {
-  if (isZeroLength(tol) || v.isZeroLength(tol)) return false;
-  return std::fabs(dotProduct(v)) / (length() * v.length()) <= tol.equalVector();
-}
-
-bool AcGeVector3d::isEqualTo(const AcGeVector3d& v, const AcGeTol& tol) const {
-  return (*this - v).length() <= tol.equalVector();
 }
 
 // ---- AcGePoint3d ----

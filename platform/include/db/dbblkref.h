@@ -50,21 +50,16 @@ class AcDbBlockReference : public AcDbEntity {
   // A new iterator over the attributes, in order; the caller deletes it.
   AcDbObjectIterator* attributeIterator() const;
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
   // The extents of the block's entities placed by parentTransform * blockTransform().
   Acad::ErrorStatus geomExtentsBestFit(
       AcDbExtents& extents, const AcGeMatrix3d& parentTransform = AcGeMatrix3d::kIdentity) const;
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
 
   // Platform bookkeeping: the attributes held.
   EntityFollowers& followers() const { return *followers_; }
   EntityFollowers* followerList() const override { return followers_.get(); }
 
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  ACDB_DECLARE_ENTITY_OVERRIDES();
   bool takesFollower(const AcDbEntity& follower) const override;
   // Writes the block reference level (marker, 66, 2, 10, 41-43, 50, 210).
   void dxfOutBlockReferenceFields(AcDbDxfFiler* filer, bool withScaleAndRotation) const;

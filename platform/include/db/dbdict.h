@@ -72,11 +72,8 @@ class AcDbDictionary : public AcDbObject {
   const std::vector<std::pair<std::wstring, AcDbObjectId>>& entries() const { return entries_; }
   void setAtRaw(const std::wstring& key, AcDbObjectId id);
 
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_FILING();
 
  private:
   long find(const std::wstring& key) const;

@@ -88,6 +88,9 @@ class AcDbEntity : public AcDbObject {
 
  protected:
   bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  // What a setter of a normal does: a zero vector is refused (eInvalidInput); any other is stored
+  // as a unit vector, the object open for write.
+  Acad::ErrorStatus assignNormal(AcGeVector3d& member, const AcGeVector3d& normal);
   // Whether a follower read from a file is of a kind this entity holds.
   virtual bool takesFollower(const AcDbEntity& follower) const {
     (void)follower;
@@ -105,6 +108,14 @@ class AcDbEntity : public AcDbObject {
   AcDb::Visibility visibility_ = AcDb::kVisible;
   bool paperSpace_ = false;
 };
+
+// ACDB_DECLARE_ENTITY_OVERRIDES() is ACDB_DECLARE_FILING() (see dbobject.h) with the two
+// geometric overrides every drawn kind gives: its extents and its transform. It ends the public
+// section the same way.
+#define ACDB_DECLARE_ENTITY_OVERRIDES()                                  \
+  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override; \
+  Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override; \
+  ACDB_DECLARE_FILING()
 
 // AcDbCurve: the curve queries of the host. Parameters are those of each curve kind (angles for
 // arcs and circles, vertex index plus fraction for polylines, length for lines).
@@ -135,3 +146,22 @@ class AcDbCurve : public AcDbEntity {
   virtual Acad::ErrorStatus getOffsetCurves(double distance, AcDbVoidPtrArray& curves) const;
   virtual Acad::ErrorStatus getArea(double& area) const;
 };
+
+// ACDB_DECLARE_CURVE_QUERIES() declares the parameter, point, distance, derivative and
+// closest-point overrides every curve kind gives, and keeps AcDbCurve's other overloads of
+// getClosestPointTo and getFirstDeriv visible. getOffsetCurves and getArea, which not every kind
+// gives, are declared apart.
+#define ACDB_DECLARE_CURVE_QUERIES()                                                         \
+  Acad::ErrorStatus getStartParam(double& param) const override;                             \
+  Acad::ErrorStatus getEndParam(double& param) const override;                               \
+  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;                        \
+  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;                          \
+  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;        \
+  Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override; \
+  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;               \
+  Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;               \
+  Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& deriv) const override;         \
+  Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,        \
+                                      bool extend = false) const override;                   \
+  using AcDbCurve::getClosestPointTo;                                                        \
+  using AcDbCurve::getFirstDeriv

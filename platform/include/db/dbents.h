@@ -49,36 +49,19 @@ class AcDbLine : public AcDbCurve {
   AcDbLine(const AcGePoint3d& start, const AcGePoint3d& end);
 
   AcGePoint3d startPoint() const { return start_; }
-  Acad::ErrorStatus setStartPoint(const AcGePoint3d& point);
+  Acad::ErrorStatus setStartPoint(const AcGePoint3d& point) { return assignMember(start_, point); }
   AcGePoint3d endPoint() const { return end_; }
-  Acad::ErrorStatus setEndPoint(const AcGePoint3d& point);
+  Acad::ErrorStatus setEndPoint(const AcGePoint3d& point) { return assignMember(end_, point); }
   double thickness() const { return thickness_; }
-  Acad::ErrorStatus setThickness(double thickness);
+  Acad::ErrorStatus setThickness(double thickness) { return assignMember(thickness_, thickness); }
   AcGeVector3d normal() const { return normal_; }
-  Acad::ErrorStatus setNormal(const AcGeVector3d& normal);
+  Acad::ErrorStatus setNormal(const AcGeVector3d& normal) { return assignNormal(normal_, normal); }
 
-  Acad::ErrorStatus getStartParam(double& param) const override;
-  Acad::ErrorStatus getEndParam(double& param) const override;
-  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
-  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
-  Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& deriv) const override;
-  Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,
-                                      bool extend = false) const override;
-  using AcDbCurve::getClosestPointTo;
-  using AcDbCurve::getFirstDeriv;
+  ACDB_DECLARE_CURVE_QUERIES();
   Acad::ErrorStatus getOffsetCurves(double distance, AcDbVoidPtrArray& curves) const override;
   Acad::ErrorStatus getArea(double& area) const override;
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_ENTITY_OVERRIDES();
 
  private:
   AcGePoint3d start_;
@@ -96,7 +79,7 @@ class AcDbCircle : public AcDbCurve {
   AcDbCircle(const AcGePoint3d& center, const AcGeVector3d& normal, double radius);
 
   AcGePoint3d center() const { return center_; }
-  Acad::ErrorStatus setCenter(const AcGePoint3d& center);
+  Acad::ErrorStatus setCenter(const AcGePoint3d& center) { return assignMember(center_, center); }
   double radius() const { return radius_; }
   // The radius must be positive (eInvalidInput otherwise).
   Acad::ErrorStatus setRadius(double radius);
@@ -105,35 +88,18 @@ class AcDbCircle : public AcDbCurve {
   double circumference() const;
   Acad::ErrorStatus setCircumference(double length);
   AcGeVector3d normal() const { return normal_; }
-  Acad::ErrorStatus setNormal(const AcGeVector3d& normal);
+  Acad::ErrorStatus setNormal(const AcGeVector3d& normal) { return assignNormal(normal_, normal); }
   double thickness() const { return thickness_; }
-  Acad::ErrorStatus setThickness(double thickness);
+  Acad::ErrorStatus setThickness(double thickness) { return assignMember(thickness_, thickness); }
 
   bool isClosed() const override { return true; }
   bool isPeriodic() const override { return true; }
-  Acad::ErrorStatus getStartParam(double& param) const override;
-  Acad::ErrorStatus getEndParam(double& param) const override;
-  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
-  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
-  Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& deriv) const override;
-  Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,
-                                      bool extend = false) const override;
-  using AcDbCurve::getClosestPointTo;
-  using AcDbCurve::getFirstDeriv;
+  ACDB_DECLARE_CURVE_QUERIES();
   Acad::ErrorStatus getOffsetCurves(double distance, AcDbVoidPtrArray& curves) const override;
   Acad::ErrorStatus getArea(double& area) const override;
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_ENTITY_OVERRIDES();
 
  private:
   AcGePoint3d center_;
@@ -156,7 +122,7 @@ class AcDbArc : public AcDbCurve {
           double endAngle);
 
   AcGePoint3d center() const { return center_; }
-  Acad::ErrorStatus setCenter(const AcGePoint3d& center);
+  Acad::ErrorStatus setCenter(const AcGePoint3d& center) { return assignMember(center_, center); }
   double radius() const { return radius_; }
   Acad::ErrorStatus setRadius(double radius);
   double startAngle() const { return startAngle_; }
@@ -167,34 +133,17 @@ class AcDbArc : public AcDbCurve {
   double totalAngle() const;
   double length() const { return totalAngle() * radius_; }
   AcGeVector3d normal() const { return normal_; }
-  Acad::ErrorStatus setNormal(const AcGeVector3d& normal);
+  Acad::ErrorStatus setNormal(const AcGeVector3d& normal) { return assignNormal(normal_, normal); }
   double thickness() const { return thickness_; }
-  Acad::ErrorStatus setThickness(double thickness);
+  Acad::ErrorStatus setThickness(double thickness) { return assignMember(thickness_, thickness); }
 
-  Acad::ErrorStatus getStartParam(double& param) const override;
-  Acad::ErrorStatus getEndParam(double& param) const override;
-  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
-  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
-  Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& deriv) const override;
-  Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,
-                                      bool extend = false) const override;
-  using AcDbCurve::getClosestPointTo;
-  using AcDbCurve::getFirstDeriv;
+  ACDB_DECLARE_CURVE_QUERIES();
   Acad::ErrorStatus getOffsetCurves(double distance, AcDbVoidPtrArray& curves) const override;
   // The area between the arc and its chord.
   Acad::ErrorStatus getArea(double& area) const override;
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_ENTITY_OVERRIDES();
 
  private:
   AcGePoint3d center_;
@@ -217,19 +166,14 @@ class AcDbPoint : public AcDbEntity {
   AcGePoint3d position() const { return position_; }
   Acad::ErrorStatus setPosition(const AcGePoint3d& position);
   double thickness() const { return thickness_; }
-  Acad::ErrorStatus setThickness(double thickness);
+  Acad::ErrorStatus setThickness(double thickness) { return assignMember(thickness_, thickness); }
   AcGeVector3d normal() const { return normal_; }
-  Acad::ErrorStatus setNormal(const AcGeVector3d& normal);
+  Acad::ErrorStatus setNormal(const AcGeVector3d& normal) { return assignNormal(normal_, normal); }
   // Angle of the X axis of the coordinate system the point was drawn in (radians).
   double ecsRotation() const { return ecsRotation_; }
-  Acad::ErrorStatus setEcsRotation(double angle);
+  Acad::ErrorStatus setEcsRotation(double angle) { return assignMember(ecsRotation_, angle); }
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_ENTITY_OVERRIDES();
 
  private:
   AcGePoint3d position_;
@@ -257,12 +201,7 @@ class AcDbFace : public AcDbEntity {
   Acad::ErrorStatus makeEdgeVisibleAt(Adesk::UInt16 index);
   Acad::ErrorStatus makeEdgeInvisibleAt(Adesk::UInt16 index);
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_ENTITY_OVERRIDES();
 
  private:
   AcGePoint3d corners_[4];
@@ -292,7 +231,7 @@ class AcDbText : public AcDbEntity {
   Acad::ErrorStatus setTextString(const ACHAR* text);
 
   AcDbObjectId textStyle() const { return style_; }
-  Acad::ErrorStatus setTextStyle(AcDbObjectId style);
+  Acad::ErrorStatus setTextStyle(AcDbObjectId style) { return assignMember(style_, style); }
   double height() const { return height_; }
   Acad::ErrorStatus setHeight(double height);  // positive
   double widthFactor() const { return widthFactor_; }
@@ -302,9 +241,9 @@ class AcDbText : public AcDbEntity {
   double oblique() const { return oblique_; }
   Acad::ErrorStatus setOblique(double angle);  // within +-85 degrees
   double thickness() const { return thickness_; }
-  Acad::ErrorStatus setThickness(double thickness);
+  Acad::ErrorStatus setThickness(double thickness) { return assignMember(thickness_, thickness); }
   AcGeVector3d normal() const { return normal_; }
-  Acad::ErrorStatus setNormal(const AcGeVector3d& normal);
+  Acad::ErrorStatus setNormal(const AcGeVector3d& normal) { return assignNormal(normal_, normal); }
 
   AcDb::TextHorzMode horizontalMode() const { return horizontalMode_; }
   Acad::ErrorStatus setHorizontalMode(AcDb::TextHorzMode mode);
@@ -319,17 +258,12 @@ class AcDbText : public AcDbEntity {
   // from the alignment point and the text's extent, as the host does when a text changes.
   Acad::ErrorStatus adjustAlignment(const AcDbDatabase* database = nullptr);
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-
   // The four corners of the text's box in world coordinates (bottom left, bottom right, top right,
   // top left, as the text reads), from the style's metrics.
   Acad::ErrorStatus getBoundingPoints(AcGePoint3dArray& points) const;
 
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  ACDB_DECLARE_ENTITY_OVERRIDES();
   // Writes the items of the AcDbText level; the second subclass marker with the vertical mode is
   // written only by plain texts (attributes and their definitions write 74 in their own level).
   void dxfOutTextFields(AcDbDxfFiler* filer, bool plainText) const;
@@ -381,12 +315,9 @@ class AcDbAttributeDefinition : public AcDbText {
   Adesk::UInt16 fieldLength() const { return fieldLength_; }
   Acad::ErrorStatus setFieldLength(Adesk::UInt16 length);
   bool lockPositionInBlock() const { return lockPosition_; }
-  Acad::ErrorStatus setLockPositionInBlock(bool lock);
+  Acad::ErrorStatus setLockPositionInBlock(bool lock) { return assignMember(lockPosition_, lock); }
 
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_FILING();
 
  private:
   std::wstring prompt_;
@@ -415,17 +346,14 @@ class AcDbAttribute : public AcDbText {
   Adesk::UInt16 fieldLength() const { return fieldLength_; }
   Acad::ErrorStatus setFieldLength(Adesk::UInt16 length);
   bool lockPositionInBlock() const { return lockPosition_; }
-  Acad::ErrorStatus setLockPositionInBlock(bool lock);
+  Acad::ErrorStatus setLockPositionInBlock(bool lock) { return assignMember(lockPosition_, lock); }
 
   // Takes the definition's properties, tag, flags, default text and geometry, placed by the block
   // reference's transform (blockTransform() of the reference that will hold the attribute).
   Acad::ErrorStatus setAttributeFromBlock(const AcDbAttributeDefinition* definition,
                                           const AcGeMatrix3d& blockTransform);
 
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_FILING();
 
  private:
   std::wstring tag_;
@@ -447,27 +375,10 @@ class AcDbRay : public AcDbCurve {
   AcGePoint3d secondPoint() const { return base_ + direction_; }
   void setSecondPoint(const AcGePoint3d& point);
 
-  Acad::ErrorStatus getStartParam(double& param) const override;
-  Acad::ErrorStatus getEndParam(double& param) const override;
-  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
-  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
-  Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& deriv) const override;
-  Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,
-                                      bool extend = false) const override;
-  using AcDbCurve::getClosestPointTo;
-  using AcDbCurve::getFirstDeriv;
+  ACDB_DECLARE_CURVE_QUERIES();
   Acad::ErrorStatus getOffsetCurves(double distance, AcDbVoidPtrArray& curves) const override;
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_ENTITY_OVERRIDES();
 
  private:
   AcGePoint3d base_;
@@ -488,27 +399,10 @@ class AcDbXline : public AcDbCurve {
   AcGePoint3d secondPoint() const { return base_ + direction_; }
   void setSecondPoint(const AcGePoint3d& point);
 
-  Acad::ErrorStatus getStartParam(double& param) const override;
-  Acad::ErrorStatus getEndParam(double& param) const override;
-  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
-  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
-  Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& deriv) const override;
-  Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,
-                                      bool extend = false) const override;
-  using AcDbCurve::getClosestPointTo;
-  using AcDbCurve::getFirstDeriv;
+  ACDB_DECLARE_CURVE_QUERIES();
   Acad::ErrorStatus getOffsetCurves(double distance, AcDbVoidPtrArray& curves) const override;
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_ENTITY_OVERRIDES();
 
  private:
   AcGePoint3d base_;

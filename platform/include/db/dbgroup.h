@@ -47,11 +47,8 @@ class AcDbGroup : public AcDbObject {
   Adesk::UInt32 numEntities() const;
   Adesk::UInt32 allEntityIds(AcDbObjectIdArray& ids) const;
 
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_FILING();
 
  private:
   Acad::ErrorStatus insertMembers(size_t index, const std::vector<AcDbObjectId>& ids);

@@ -48,7 +48,7 @@ class AcDbMText : public AcDbEntity {
   static const ACHAR* nonBreakSpace() { return L"\\~"; }
 
   AcGePoint3d location() const { return location_; }
-  Acad::ErrorStatus setLocation(const AcGePoint3d& point);
+  Acad::ErrorStatus setLocation(const AcGePoint3d& point) { return assignMember(location_, point); }
   AcGeVector3d normal() const { return normal_; }
   Acad::ErrorStatus setNormal(const AcGeVector3d& normal);
   // The direction of the first line (world coordinates, in the plane of the normal).
@@ -64,9 +64,9 @@ class AcDbMText : public AcDbEntity {
   AttachmentPoint attachment() const { return attachment_; }
   Acad::ErrorStatus setAttachment(AttachmentPoint attachment);
   FlowDirection flowDirection() const { return flow_; }
-  Acad::ErrorStatus setFlowDirection(FlowDirection flow);
+  Acad::ErrorStatus setFlowDirection(FlowDirection flow) { return assignMember(flow_, flow); }
   AcDbObjectId textStyle() const { return style_; }
-  Acad::ErrorStatus setTextStyle(AcDbObjectId style);
+  Acad::ErrorStatus setTextStyle(AcDbObjectId style) { return assignMember(style_, style); }
   LineSpacingStyle lineSpacingStyle() const { return spacingStyle_; }
   Acad::ErrorStatus setLineSpacingStyle(LineSpacingStyle style);
   double lineSpacingFactor() const { return spacingFactor_; }
@@ -88,13 +88,8 @@ class AcDbMText : public AcDbEntity {
   // (left, centred or right). The drawing context is not used.
   void explodeFragments(AcDbMTextEnum enumerate, void* param, AcGiWorldDraw* context = nullptr) const;
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_ENTITY_OVERRIDES();
 
  private:
   void layout(double& width, double& height) const;

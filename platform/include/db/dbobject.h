@@ -91,6 +91,14 @@ class AcDbObject : public AcRxObject {
   // Reads one item of this class's own data. Returns false when the item belongs to none of the
   // class's levels (then it is skipped). Classes chain to their parent's dxfInItem.
   virtual bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item);
+  // What a plain setter does: the object must be open for write (see assertWriteEnabled), then the
+  // member takes the value.
+  template <class T, class V>
+  Acad::ErrorStatus assignMember(T& member, const V& value) {
+    assertWriteEnabled();
+    member = value;
+    return Acad::eOk;
+  }
 
  private:
   AcDbStub* stub_ = nullptr;
@@ -101,6 +109,16 @@ class AcDbObject : public AcRxObject {
   unsigned short readers_ = 0;
   bool writer_ = false;
 };
+
+// Declaration macros for the overrides that many classes declare alike, so that a class shows only
+// what is its own. ACDB_DECLARE_FILING() stands last in a public section: it declares dxfOutFields
+// there, then opens the protected section with dxfInItem (which dxfInFields calls for each item).
+// A class that also overrides dxfInFields declares it before the macro.
+#define ACDB_DECLARE_FILING()                                         \
+  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override; \
+                                                                      \
+ protected:                                                           \
+  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override
 
 // Opens an object by id. kForRead succeeds unless the object is open for write
 // (eWasOpenedForWrite); kForWrite needs no other opening at all (eWasOpenedForRead /

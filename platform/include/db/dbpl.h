@@ -62,39 +62,22 @@ class AcDbPolyline : public AcDbCurve {
   double elevation() const { return elevation_; }
   void setElevation(double elevation);
   double thickness() const { return thickness_; }
-  Acad::ErrorStatus setThickness(double thickness);
+  Acad::ErrorStatus setThickness(double thickness) { return assignMember(thickness_, thickness); }
   // The width common to every segment; eInvalidInput when the widths vary.
   Acad::ErrorStatus getConstantWidth(double& width) const;
   Acad::ErrorStatus setConstantWidth(double width);
   AcGeVector3d normal() const { return normal_; }
-  Acad::ErrorStatus setNormal(const AcGeVector3d& normal);
+  Acad::ErrorStatus setNormal(const AcGeVector3d& normal) { return assignNormal(normal_, normal); }
   // The object coordinate system: world from polyline coordinates (elevation included).
   void getCoordSystem(AcGeMatrix3d& transform) const;
 
-  Acad::ErrorStatus getStartParam(double& param) const override;
-  Acad::ErrorStatus getEndParam(double& param) const override;
-  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
-  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
-  Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& deriv) const override;
-  Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,
-                                      bool extend = false) const override;
-  using AcDbCurve::getClosestPointTo;
-  using AcDbCurve::getFirstDeriv;
+  ACDB_DECLARE_CURVE_QUERIES();
   // New AcDbPolyline objects at the offset distance: positive to the right of the direction of
   // travel (seen from the normal's tip), so outwards for a counter-clockwise closed polyline and
   // to a larger radius on counter-clockwise arcs, as for circles and arcs. Self-intersecting
   // results are split, so one polyline may give several curves.
   Acad::ErrorStatus getOffsetCurves(double distance, AcDbVoidPtrArray& curves) const override;
   Acad::ErrorStatus getArea(double& area) const override;
-
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
 
   // Platform: one vertex as stored.
   struct Vertex {
@@ -105,8 +88,8 @@ class AcDbPolyline : public AcDbCurve {
     Adesk::Int32 identifier = 0;
   };
 
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+  ACDB_DECLARE_ENTITY_OVERRIDES();
 
  private:
   std::vector<Vertex> vertices_;

@@ -44,7 +44,7 @@ class AcDb2dVertex : public AcDbVertex {
   // tan(included angle / 4) of the segment from this vertex to the next; positive
   // counter-clockwise.
   double bulge() const { return bulge_; }
-  Acad::ErrorStatus setBulge(double bulge);
+  Acad::ErrorStatus setBulge(double bulge) { return assignMember(bulge_, bulge); }
   bool isTangentUsed() const { return (flags_ & 2) != 0; }
   Acad::ErrorStatus useTangent();
   Acad::ErrorStatus ignoreTangent();
@@ -56,10 +56,7 @@ class AcDb2dVertex : public AcDbVertex {
   int vertexFlags() const override { return flags_ & ~(32 | 64 | 128); }
   void setVertexFlagsRaw(int flags) { flags_ = flags; }
   Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_FILING();
 
  private:
   AcGePoint3d position_;
@@ -93,9 +90,9 @@ class AcDb2dPolyline : public AcDbCurve {
   double defaultEndWidth() const { return defaultEndWidth_; }
   Acad::ErrorStatus setDefaultEndWidth(double width);
   double thickness() const { return thickness_; }
-  Acad::ErrorStatus setThickness(double thickness);
+  Acad::ErrorStatus setThickness(double thickness) { return assignMember(thickness_, thickness); }
   AcGeVector3d normal() const { return normal_; }
-  Acad::ErrorStatus setNormal(const AcGeVector3d& normal);
+  Acad::ErrorStatus setNormal(const AcGeVector3d& normal) { return assignNormal(normal_, normal); }
   double elevation() const { return elevation_; }
   Acad::ErrorStatus setElevation(double elevation);
   bool isLinetypeGenerationOn() const { return (flags_ & 128) != 0; }
@@ -117,31 +114,13 @@ class AcDb2dPolyline : public AcDbCurve {
   // World position of one of this polyline's vertices.
   AcGePoint3d vertexPosition(const AcDb2dVertex& vertex) const;
 
-  Acad::ErrorStatus getStartParam(double& param) const override;
-  Acad::ErrorStatus getEndParam(double& param) const override;
-  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
-  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
-  Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& deriv) const override;
-  Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,
-                                      bool extend = false) const override;
-  using AcDbCurve::getClosestPointTo;
-  using AcDbCurve::getFirstDeriv;
+  ACDB_DECLARE_CURVE_QUERIES();
   Acad::ErrorStatus getOffsetCurves(double distance, AcDbVoidPtrArray& curves) const override;
   Acad::ErrorStatus getArea(double& area) const override;
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-
   EntityFollowers& followers() const { return *followers_; }
   EntityFollowers* followerList() const override { return followers_.get(); }
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_ENTITY_OVERRIDES();
   bool takesFollower(const AcDbEntity& follower) const override;
 
  private:
@@ -169,10 +148,7 @@ class AcDb3dPolylineVertex : public AcDbVertex {
   int vertexFlags() const override { return (flags_ & ~(64 | 128)) | 32; }
   void setVertexFlagsRaw(int flags) { flags_ = flags; }
   Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_FILING();
 
  private:
   AcGePoint3d position_;
@@ -201,31 +177,13 @@ class AcDb3dPolyline : public AcDbCurve {
                                bool openErased = false) const;
   AcDbObjectIterator* vertexIterator() const;
 
-  Acad::ErrorStatus getStartParam(double& param) const override;
-  Acad::ErrorStatus getEndParam(double& param) const override;
-  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
-  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
-  Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& deriv) const override;
-  Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,
-                                      bool extend = false) const override;
-  using AcDbCurve::getClosestPointTo;
-  using AcDbCurve::getFirstDeriv;
+  ACDB_DECLARE_CURVE_QUERIES();
   // The area of the projection on the plane of the vertices, for planar closed polylines.
   Acad::ErrorStatus getArea(double& area) const override;
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-
   EntityFollowers& followers() const { return *followers_; }
   EntityFollowers* followerList() const override { return followers_.get(); }
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_ENTITY_OVERRIDES();
   bool takesFollower(const AcDbEntity& follower) const override;
 
  private:
@@ -246,10 +204,7 @@ class AcDbPolyFaceMeshVertex : public AcDbVertex {
 
   int vertexFlags() const override { return 192; }
   Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_FILING();
 
  private:
   AcGePoint3d position_;
@@ -273,10 +228,7 @@ class AcDbFaceRecord : public AcDbVertex {
   int vertexFlags() const override { return 128; }
   // A face is made of indices: moving the mesh moves its vertices, not its faces.
   Acad::ErrorStatus transformBy(const AcGeMatrix3d&) override { return Acad::eOk; }
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_FILING();
 
  private:
   Adesk::Int16 indices_[4] = {0, 0, 0, 0};  // signed as in files
@@ -301,15 +253,9 @@ class AcDbPolyFaceMesh : public AcDbEntity {
                                bool openErased = false) const;
   AcDbObjectIterator* vertexIterator() const;
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-
   EntityFollowers& followers() const { return *followers_; }
   EntityFollowers* followerList() const override { return followers_.get(); }
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_ENTITY_OVERRIDES();
   bool takesFollower(const AcDbEntity& follower) const override;
 
  private:
@@ -329,10 +275,7 @@ class AcDbPolygonMeshVertex : public AcDbVertex {
   int vertexFlags() const override { return (flags_ & ~(32 | 128)) | 64; }
   void setVertexFlagsRaw(int flags) { flags_ = flags; }
   Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_FILING();
 
  private:
   AcGePoint3d position_;
@@ -371,15 +314,9 @@ class AcDbPolygonMesh : public AcDbEntity {
                                bool openErased = false) const;
   AcDbObjectIterator* vertexIterator() const;
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-
   EntityFollowers& followers() const { return *followers_; }
   EntityFollowers* followerList() const override { return followers_.get(); }
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_ENTITY_OVERRIDES();
   bool takesFollower(const AcDbEntity& follower) const override;
 
  private:

@@ -23,11 +23,8 @@ class AcDbProxyObject : public AcDbObject {
   const DxfItemList& items() const { return items_; }
   void setItems(DxfItemList items);
 
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_FILING();
 
  private:
   AcRxClass* class_;
@@ -46,11 +43,8 @@ class AcDbProxyEntity : public AcDbEntity {
   const DxfItemList& items() const { return items_; }
   void setItems(DxfItemList items);
 
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_FILING();
 
  private:
   AcRxClass* class_;

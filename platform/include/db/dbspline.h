@@ -58,28 +58,11 @@ class AcDbSpline : public AcDbCurve {
   // Forgets the fit points, keeping the control points.
   Acad::ErrorStatus purgeFitData();
 
-  Acad::ErrorStatus getStartParam(double& param) const override;
-  Acad::ErrorStatus getEndParam(double& param) const override;
-  Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
-  Acad::ErrorStatus getPointAtParam(double param, AcGePoint3d& point) const override;
-  Acad::ErrorStatus getParamAtPoint(const AcGePoint3d& point, double& param) const override;
-  Acad::ErrorStatus getDistAtParam(double param, double& dist) const override;
-  Acad::ErrorStatus getParamAtDist(double dist, double& param) const override;
-  Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& deriv) const override;
-  Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& given, AcGePoint3d& closest,
-                                      bool extend = false) const override;
-  using AcDbCurve::getClosestPointTo;
-  using AcDbCurve::getFirstDeriv;
+  ACDB_DECLARE_CURVE_QUERIES();
   Acad::ErrorStatus getArea(double& area) const override;
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_ENTITY_OVERRIDES();
 
  private:
   // Control points from the fit points when only those are known.

@@ -46,10 +46,7 @@ class AcDbSymbolTableRecord : public AcDbObject {
   Adesk::Int16 symbolFlags() const { return flags_; }
   void setSymbolFlags(Adesk::Int16 flags) { flags_ = flags; }
 
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_FILING();
   // Writes the subclass marker, 2 name and 70 flags, as every record kind but blocks begins.
   void writeHeader(AcDbDxfFiler* filer, const wchar_t* subclass) const;
 
@@ -74,10 +71,7 @@ class AcDbBlockBegin : public AcDbEntity {
   const std::wstring& pathName() const { return path_; }
   const std::wstring& comments() const { return comments_; }
 
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_FILING();
 
  private:
   std::wstring name_, path_, comments_;
@@ -161,11 +155,8 @@ class AcDbBlockTableRecord : public AcDbSymbolTableRecord {
   void setCommentsRaw(const std::wstring& text) { comments_ = text; }
   void setPathNameRaw(const std::wstring& path) { path_ = path; }
 
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_FILING();
 
  private:
   std::vector<AcDbObjectId> entities_;
@@ -218,11 +209,8 @@ class AcDbLayerTableRecord : public AcDbSymbolTableRecord {
   const std::wstring& pendingLinetypeName() const { return pendingLinetype_; }
   void resolvePendingLinetype(AcDbObjectId linetype);
 
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_FILING();
 
  private:
   AcDbObjectId linetype_, plotStyle_, material_;
@@ -265,11 +253,8 @@ class AcDbTextStyleTableRecord : public AcDbSymbolTableRecord {
   Acad::ErrorStatus bigFontFileName(const ACHAR*& name) const;
   Acad::ErrorStatus setBigFontFileName(const ACHAR* name);
 
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_FILING();
 
  private:
   std::wstring fileName_, bigFont_;
@@ -308,11 +293,8 @@ class AcDbLinetypeTableRecord : public AcDbSymbolTableRecord {
   Acad::ErrorStatus textAt(int index, const ACHAR*& text) const;
   bool isScaledToFit() const { return alignment_ == 83; }
 
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_FILING();
 
  private:
   struct Dash {
@@ -336,11 +318,8 @@ class AcDbRegAppTableRecord : public AcDbSymbolTableRecord {
   ACRX_DECLARE_MEMBERS(AcDbRegAppTableRecord);
   AcDbRegAppTableRecord();
   ~AcDbRegAppTableRecord() override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_FILING();
 
  private:
   DxfItemList otherItems_;
@@ -355,11 +334,8 @@ class AcDbRawSymbolTableRecord : public AcDbSymbolTableRecord {
   // Platform bookkeeping: the items after 2 and 70, as read or as built by code.
   const DxfItemList& otherItems() const { return otherItems_; }
   void setOtherItems(DxfItemList items) { otherItems_ = std::move(items); }
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_FILING();
   virtual const wchar_t* subclassMarker() const = 0;
 
  private:
@@ -520,10 +496,7 @@ class AcDbSymbolTable : public AcDbObject {
   // A new empty table for a record type name ("LAYER", "BLOCK_RECORD"…), or null.
   static AcDbSymbolTable* createForRecordType(const char* recordDxfName);
 
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_FILING();
   Acad::ErrorStatus addRecord(AcDbObjectId* id, AcDbSymbolTableRecord* record);
 
  private:

@@ -12,7 +12,7 @@ class AcDbTable : public AcDbBlockReference {
   AcDbTable();
 
   AcDbObjectId tableStyle() const { return tableStyle_; }
-  Acad::ErrorStatus setTableStyle(AcDbObjectId style);
+  Acad::ErrorStatus setTableStyle(AcDbObjectId style) { return assignMember(tableStyle_, style); }
   // The direction of the rows' text (world coordinates); rotation() follows it.
   AcGeVector3d direction() const;
   Acad::ErrorStatus setDirection(const AcGeVector3d& direction);
@@ -74,11 +74,8 @@ class AcDbTable : public AcDbBlockReference {
   Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
   // A table added to a drawing without graphics gets them (when the block table can be opened).
   Acad::ErrorStatus setOwnerId(AcDbObjectId owner) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_FILING();
 
  private:
   struct Cell {

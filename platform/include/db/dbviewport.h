@@ -24,7 +24,7 @@ class AcDbViewport : public AcDbEntity {
   // Status: 0 off, positive on (the stacking order), -1 on but off-screen.
   bool isOn() const { return status_ > 0; }
   Acad::ErrorStatus setOn();
-  Acad::ErrorStatus setOff();
+  Acad::ErrorStatus setOff() { return assignMember(status_, 0); }
 
   // The model-space view shown: centre in display coordinates, height in model units, target,
   // direction from target to camera, twist (radians).
@@ -50,13 +50,8 @@ class AcDbViewport : public AcDbEntity {
   Acad::ErrorStatus thawLayersInViewport(const AcDbObjectIdArray& layers);
   bool isLayerFrozenInViewport(AcDbObjectId layer) const;
 
-  Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
-  Acad::ErrorStatus transformBy(const AcGeMatrix3d& transform) override;
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_ENTITY_OVERRIDES();
 
  private:
   AcGePoint3d center_;

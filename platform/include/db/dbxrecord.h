@@ -27,11 +27,8 @@ class AcDbXrecord : public AcDbObject {
   const DxfItemList& items() const { return items_; }
   void setItems(DxfItemList items);
 
-  Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
   Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
-
- protected:
-  bool dxfInItem(AcDbDxfFiler* filer, const DxfItem& item) override;
+  ACDB_DECLARE_FILING();
 
  private:
   DxfItemList items_;
