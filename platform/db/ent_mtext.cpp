@@ -165,27 +165,44 @@ int AcDbMText::setContents(const ACHAR* text) {
 
 std::wstring AcDbMText::text() const { return stripFormatting(contents_); }
 
-void AcDbMText::layout(double& width, double& height) const {
+void AcDbMText::layout(double& width, double& height, std::vector<std::wstring>* laidOut) const {
   std::vector<std::wstring> lines = wrapLines(ge::decodeSpecialCodes(text()), height_, width_);
   width = 0.0;
   for (const std::wstring& line : lines) width = std::max(width, ge::textAdvance(line, height_));
   height =
       lines.empty() ? 0.0 : height_ + (lines.size() - 1) * height_ * kLinePitch * spacingFactor_;
+  if (laidOut != nullptr) *laidOut = std::move(lines);
+}
+
+void AcDbMText::boxCorners(double w, double h, AcGePoint3dArray& points) const {
+  int column = (attachment_ - 1) % 3;  // 0 left, 1 centre, 2 right
+  int row = (attachment_ - 1) / 3;     // 0 top, 1 middle, 2 bottom
+  double left = -w * column / 2.0;
+  double top = h * row / 2.0;
+  AcGeVector3d along = direction_;
+  AcGeVector3d up = normal_.crossProduct(direction_);
+  auto at = [&](double x, double y) { return location_ + along * x + up * y; };
+  points.append(at(left, top));
+  points.append(at(left + w, top));
+  points.append(at(left, top - h));
+  points.append(at(left + w, top - h));
 }
 
 void AcDbMText::explodeFragments(AcDbMTextEnum enumerate, void* param, AcGiWorldDraw*) const {
-  if (enumerate == nullptr) return;
+  if (enumerate == nullptr || text().empty()) return;
+  std::vector<std::wstring> lines;
+  double boxWidth = 0.0, boxHeight = 0.0;
+  layout(boxWidth, boxHeight, &lines);
   AcGePoint3dArray box;
-  if (getBoundingPoints(box) != Acad::eOk) return;
-  std::vector<std::wstring> lines = wrapLines(ge::decodeSpecialCodes(text()), height_, width_);
-  double boxWidth = box[0].distanceTo(box[1]);
-  int column = (attachment_ - 1) % 3;  // 0 left, 1 centre, 2 right
+  boxCorners(boxWidth, boxHeight, box);
+  const AcGePoint3d& topLeft = box[0];
+  int column = (attachment_ - 1) % 3;  // each line aligned in the box as the attachment says
   AcGeVector3d up = normal_.crossProduct(direction_);
   for (size_t i = 0; i < lines.size(); ++i) {
     double width = ge::textAdvance(lines[i], height_);
     double baseline = height_ + i * height_ * kLinePitch * spacingFactor_;
     AcDbMTextFragment fragment;
-    fragment.location = box[0] + direction_ * ((boxWidth - width) * column / 2.0) - up * baseline;
+    fragment.location = topLeft + direction_ * ((boxWidth - width) * column / 2.0) - up * baseline;
     fragment.normal = normal_;
     fragment.direction = direction_;
     fragment.text = lines[i].c_str();
@@ -212,17 +229,7 @@ Acad::ErrorStatus AcDbMText::getBoundingPoints(AcGePoint3dArray& points) const {
   if (text().empty()) return Acad::eInvalidExtents;
   double w = 0.0, h = 0.0;
   layout(w, h);
-  int column = (attachment_ - 1) % 3;  // 0 left, 1 centre, 2 right
-  int row = (attachment_ - 1) / 3;     // 0 top, 1 middle, 2 bottom
-  double left = -w * column / 2.0;
-  double top = h * row / 2.0;
-  AcGeVector3d along = direction_;
-  AcGeVector3d up = normal_.crossProduct(direction_);
-  auto at = [&](double x, double y) { return location_ + along * x + up * y; };
-  points.append(at(left, top));
-  points.append(at(left + w, top));
-  points.append(at(left, top - h));
-  points.append(at(left + w, top - h));
+  boxCorners(w, h, points);
   return Acad::eOk;
 }
 

@@ -444,9 +444,7 @@ ItemChange DisplayList::redraw(AcDbObjectId id) {
     change.before = items_[at->second].bounds;
   }
   change.index = at->second;
-  DisplayItem& item = items_[change.index];
-  fill(item);
-  if (item.shows()) extents_ = extents_.isNull() ? item.bounds : extents_.united(item.bounds);
+  fill(items_[change.index]);
   return change;
 }
 

@@ -76,8 +76,8 @@ class DisplayList {
   // Draws an entity of model space again: its item takes what the entity draws now (nothing once
   // it is erased); an entity new to the list gets an item at the end, after all others, as it
   // comes last in model space.
+  // The extents are left as they were: recomputeExtents after the redraws of a change.
   ItemChange redraw(AcDbObjectId id);
-  // The extents from the items (after redraws, which only ever widen them).
   void recomputeExtents();
 
   const std::vector<DisplayItem>& items() const { return items_; }

@@ -168,6 +168,7 @@ void DrawingView::updatePicture(const ScreenMapping& map) {
     if (!changedPlaces_.empty()) {
       QPainter painter(&picture_);
       drawChangedPlaces(painter, map);
+      changedPlaces_.clear();
     }
     return;
   }
@@ -209,7 +210,6 @@ void DrawingView::drawChangedPlaces(QPainter& painter, const ScreenMapping& map)
   }
   if (regions.size() > kMostRegions) regions.assign(1, all);
   for (const QRect& region : regions) drawRegion(painter, map, region);
-  changedPlaces_.clear();
 }
 
 void DrawingView::paintDrawing(QPainter& painter) {

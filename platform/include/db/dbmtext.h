@@ -2,6 +2,7 @@
 // formatting codes (\P paragraph break, {\fArial;...}, \~ ...); text() gives them stripped.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "db/dbentity.h"
 #include "ge/gepnt2d.h"
@@ -92,7 +93,11 @@ class AcDbMText : public AcDbEntity {
   ACDB_DECLARE_ENTITY_OVERRIDES();
 
  private:
-  void layout(double& width, double& height) const;
+  // The size of the laid-out text, and its lines when asked for.
+  void layout(double& width, double& height, std::vector<std::wstring>* lines = nullptr) const;
+  // The corners of a laid-out box of that size (as getBoundingPoints gives them), placed as the
+  // attachment point says.
+  void boxCorners(double width, double height, AcGePoint3dArray& points) const;
 
   AcGePoint3d location_;
   AcGeVector3d normal_ = AcGeVector3d::kZAxis;
